@@ -1,0 +1,100 @@
+#pragma once
+
+#include "engine/FontOption.h"
+#include "engine/GlyphRecord.h"
+#include "platform/Bitmap.h"
+#include "platform/Font.h"
+#include "platform/FontSystem.h"
+#include "platform/LogFont.h"
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace vantor {
+
+using platform::LOGFONTA;
+
+/// Width and height of the texture image in pixels.
+struct TextureSize {
+  int width = 0;
+  int height = 0;
+
+  friend bool operator==(const TextureSize&, const TextureSize&) = default;
+};
+
+/// The glyph texture engine: the current font, the option tables, the glyph
+/// table of characters 32..255, the texture image and the texture settings.
+/// Every change ends in Build, which lays the characters out again and redraws the texture.
+class Fonter {
+ public:
+  /// First character code on the texture.
+  static constexpr int kFirstCode = 32;
+  /// Number of characters on the texture (codes 32..255).
+  static constexpr int kGlyphCount = 224;
+
+  /// Builds the first font (the default face, height 32, light), glyph table and texture.
+  Fonter();
+  virtual ~Fonter();
+  Fonter(const Fonter&) = delete;
+  Fonter& operator=(const Fonter&) = delete;
+
+  /// Replaces the font with one made from `desc`, then lays out and redraws the texture.
+  void Build(const LOGFONTA& desc);
+  /// Keeps the font; lays out and redraws the texture from the current settings.
+  void Build();
+
+  /// The description the current font was made from; every field zero when there is no usable font.
+  LOGFONTA GetFontDesc() const;
+  /// The requested face name; empty when there is no usable font.
+  std::string GetFaceName() const;
+  /// The character-set value; 1 when there is no usable font.
+  std::uint8_t GetCharset() const;
+  /// The quality value; 0 when there is no usable font.
+  std::uint8_t GetQuality() const;
+  /// The weight; 0 when there is no usable font.
+  std::int32_t GetWeight() const;
+  /// The width (0: derived from the height); 0 when there is no usable font.
+  std::int32_t GetWidth() const;
+  /// The height as requested; 0 when there is no usable font.
+  std::int32_t GetHeight() const;
+  /// True exactly when the weight is 700.
+  bool IsBold() const;
+  /// True when the italic flag is set.
+  bool IsItalic() const;
+
+  /// Name of character-set entry i (0..18); i is not tested.
+  std::string GetCharsetName(int i) const { return charsets[i].name; }
+  /// Name of quality entry i (0..5); i is not tested.
+  std::string GetQualityName(int i) const { return qualities[i].name; }
+  /// Name of weight entry i (0..9); i is not tested.
+  std::string GetWeightName(int i) const { return weights[i].name; }
+
+  /// Width and height of the texture image; 0 × 0 when there is none.
+  TextureSize GetTextureSize() const;
+
+  const std::array<FontOption, 19> charsets;  ///< character sets, in list order
+  const std::array<FontOption, 6> qualities;  ///< rendering qualities, in list order
+  const std::array<FontOption, 10> weights;   ///< weights, in list order
+  std::array<GlyphRecord, kGlyphCount> glyphs{};  ///< entry i belongs to code 32 + i
+
+ private:
+  // Declared before the font and the texture, so it outlives both.
+  platform::FontSystem fontSystem;
+
+ public:
+  std::unique_ptr<platform::Font> font;       ///< made by the last Build with a description
+  std::unique_ptr<platform::Bitmap> texture;  ///< black with the characters in white; null when none
+
+  bool showTexture = true;           ///< state of the dialog's "Show texture" box; the engine never reads it
+  std::int32_t textureWidth = 256;   ///< texture width in pixels
+  std::int32_t leading = 0;          ///< extra pixels between rows
+  std::int32_t kerning = 0;          ///< extra pixels after every character
+
+ private:
+  void BuildWith(const LOGFONTA* desc);
+  const LOGFONTA* UsableDescription() const;
+};
+
+}  // namespace vantor

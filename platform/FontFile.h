@@ -1,0 +1,32 @@
+#pragma once
+
+#include "platform/CellSize.h"
+#include "platform/Handles.h"
+
+#include <memory>
+#include <string>
+
+namespace vantor::platform {
+
+/// One opened face of a font file; fonts of several sizes share it.
+class FontFile {
+ public:
+  /// Opens face `index` of the file at `path`; null when FreeType cannot.
+  static std::shared_ptr<FontFile> Open(std::shared_ptr<FT_LibraryRec_> library, const std::string& path,
+                                        int index);
+
+  /// Takes ownership of an opened face; the library is kept alive as long as the face.
+  FontFile(std::shared_ptr<FT_LibraryRec_> library, FreeTypeFacePtr face);
+
+  /// The FreeType face.
+  FT_Face Face() const { return face_.get(); }
+  /// The face's vertical metrics in font units, as used for sizing.
+  const FaceMetrics& Metrics() const { return metrics_; }
+
+ private:
+  std::shared_ptr<FT_LibraryRec_> library_;  // released after the face
+  FreeTypeFacePtr face_;
+  FaceMetrics metrics_;
+};
+
+}  // namespace vantor::platform

@@ -1,0 +1,58 @@
+#include "platform/FontSystem.h"
+
+#include "platform/FontMatch.h"
+
+#include FT_LCD_FILTER_H
+
+namespace vantor::platform {
+
+namespace {
+
+constexpr std::int32_t kDefaultCellHeight = 16;
+constexpr std::int32_t kDefaultWeight = 400;
+constexpr std::uint8_t kDefaultCharset = 1;
+
+std::shared_ptr<FT_LibraryRec_> StartFreeType() {
+  FT_Library library = nullptr;
+  if (FT_Init_FreeType(&library) != 0) return nullptr;
+  // Without subpixel support compiled in, FreeType renders LCD glyphs its own
+  // way and refuses the filter; either way red, green and blue differ.
+  FT_Library_SetLcdFilter(library, FT_LCD_FILTER_DEFAULT);
+  return std::shared_ptr<FT_LibraryRec_>(library, FreeTypeLibraryDeleter{});
+}
+
+}  // namespace
+
+FontSystem::FontSystem() : library_(StartFreeType()) {}
+
+FontSystem::~FontSystem() = default;
+
+std::shared_ptr<FontFile> FontSystem::OpenFace(const std::string& path, int index) {
+  const auto key = std::make_pair(path, index);
+  if (auto found = faces_.find(key); found != faces_.end()) return found->second;
+  std::shared_ptr<FontFile> file = FontFile::Open(library_, path, index);
+  if (file) faces_.emplace(key, file);
+  return file;
+}
+
+const CharsetMapping& FontSystem::Mapping(std::uint8_t charset) {
+  std::unique_ptr<CharsetMapping>& mapping = mappings_[charset];
+  if (!mapping) mapping = std::make_unique<CharsetMapping>(BuildCharsetMapping(charset));
+  return *mapping;
+}
+
+LOGFONTA FontSystem::DefaultDescription() {
+  LOGFONTA desc;
+  desc.lfHeight = kDefaultCellHeight;
+  desc.lfWeight = kDefaultWeight;
+  desc.lfCharSet = kDefaultCharset;
+  SetFaceName(desc, DefaultFaceName().c_str());
+  return desc;
+}
+
+Font& FontSystem::DefaultFont() {
+  if (!defaultFont_) defaultFont_ = Font::Create(*this, DefaultDescription());
+  return *defaultFont_;
+}
+
+}  // namespace vantor::platform

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "platform/CodePage.h"
+#include "platform/Font.h"
+#include "platform/FontFile.h"
+#include "platform/LogFont.h"
+
+#include <array>
+#include <map>
+#include <memory>
+#include <string>
+#include <utility>
+
+namespace vantor::platform {
+
+/// What fonts are made with: the FreeType library, the faces opened so far
+/// (kept across fonts, so remaking a font reopens nothing), the decoded code
+/// pages, and the default font of a fresh drawing context.
+class FontSystem {
+ public:
+  /// Starts FreeType and fontconfig.
+  FontSystem();
+  ~FontSystem();
+  FontSystem(const FontSystem&) = delete;
+  FontSystem& operator=(const FontSystem&) = delete;
+
+  /// Face `index` of the font file at `path`, opened once and kept; null when it cannot be opened.
+  std::shared_ptr<FontFile> OpenFace(const std::string& path, int index);
+  /// How the bytes of a character set map to characters (decoded once, then kept).
+  const CharsetMapping& Mapping(std::uint8_t charset);
+  /// The description of a fresh drawing context's font: the default face, a cell of 16 pixels.
+  LOGFONTA DefaultDescription();
+  /// The font a drawing context draws with when no usable font is selected.
+  Font& DefaultFont();
+
+ private:
+  std::shared_ptr<FT_LibraryRec_> library_;
+  std::map<std::pair<std::string, int>, std::shared_ptr<FontFile>> faces_;
+  std::array<std::unique_ptr<CharsetMapping>, 256> mappings_;
+  std::unique_ptr<Font> defaultFont_;
+};
+
+}  // namespace vantor::platform

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "platform/Bitmap.h"
+#include "platform/Font.h"
+
+#include <cstdint>
+
+namespace vantor::platform {
+
+class FontSystem;
+
+/// Width and height of a measured string, in pixels.
+struct Extent {
+  int cx = 0;
+  int cy = 0;
+};
+
+/// A drawing context in memory: a selected font, a selected image, a
+/// background and a text colour. Text is drawn in opaque mode with the given
+/// point as the top-left corner of the character cell; drawing is clipped to the image.
+class MemoryContext {
+ public:
+  /// A context with the default font, no image, black background and black text.
+  explicit MemoryContext(FontSystem& system);
+
+  /// Measures and draws with `font` from now on; null or unusable keeps the context's default font.
+  void SelectFont(Font* font);
+  /// The description of the font measuring and drawing use: the selected one, or the default font.
+  const LOGFONTA& GetCurrentFontDescription() const;
+  /// Extra width that the selected font adds to a string (tmOverhang).
+  int GetOverhang() const;
+  /// Width (cx) and cell height (cy) of the one-byte string `byte`.
+  Extent GetTextExtent(std::uint8_t byte);
+
+  /// Draws into `bitmap` from now on; null draws nowhere.
+  void SelectBitmap(Bitmap* bitmap);
+  /// Sets the colour that opaque drawing paints behind text (0x00RRGGBB).
+  void SetBkColor(std::uint32_t colour) { background_ = colour; }
+  /// Sets the colour of text (0x00RRGGBB).
+  void SetTextColor(std::uint32_t colour) { text_ = colour; }
+  /// Fills the rectangle [left, right) × [top, bottom) with the background colour.
+  void FillOpaque(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom);
+  /// Paints the character's box (cx × cell height at (x, y)) with the background,
+  /// then blends the character in the text colour by its coverage, baseline at y + ascent.
+  void TextOut(std::int64_t x, std::int64_t y, std::uint8_t byte);
+
+ private:
+  Font& CurrentFont() const;
+  SizedFace* Face() const;
+
+  FontSystem& system_;
+  Font* font_ = nullptr;
+  Bitmap* bitmap_ = nullptr;
+  std::uint32_t background_ = 0;
+  std::uint32_t text_ = 0;
+};
+
+}  // namespace vantor::platform

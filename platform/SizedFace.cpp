@@ -1,0 +1,204 @@
+#include "platform/SizedFace.h"
+
+#include FT_BITMAP_H
+#include FT_OUTLINE_H
+
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+
+namespace vantor::platform {
+
+namespace {
+
+// Rasterised characters are kept up to this many bytes of coverage a font;
+// beyond it (only at huge sizes) characters are rendered on every use.
+constexpr std::size_t kKeptCoverageBudget = std::size_t{64} << 20;
+
+// Shear of a synthesised italic: x moves right by a quarter of y.
+constexpr double kItalicShear = 0.25;
+
+// Synthesised bold thickens strokes by a 24th of the em.
+constexpr int kBoldDivisor = 24;
+
+// Weights above this are drawn bold; lighter requests never embolden.
+constexpr int kSyntheticBoldWeight = 550;
+
+// The largest widened em, in pixels, that a font may have.
+constexpr double kMaxScaledEm = 4.0 * kMaxCellHeight;
+
+constexpr FT_Fixed ToFixed(double value) { return static_cast<FT_Fixed>(value * 65536.0); }
+
+int RoundPixels(FT_Pos value26_6) { return static_cast<int>((value26_6 + 32) >> 6); }
+
+const std::uint8_t* RowStart(const FT_Bitmap& bitmap, unsigned row) {
+  if (bitmap.pitch >= 0) return bitmap.buffer + static_cast<std::size_t>(row) * bitmap.pitch;
+  return bitmap.buffer + static_cast<std::size_t>(bitmap.rows - 1 - row) * static_cast<std::size_t>(-bitmap.pitch);
+}
+
+// Copies FreeType's bitmap into 8-bit coverage, one or three channels a pixel.
+void CopyCoverage(FT_Library library, const FT_Bitmap& source, RenderedGlyph& glyph) {
+  if (source.buffer == nullptr || source.rows == 0 || source.width == 0) return;
+  switch (source.pixel_mode) {
+    case FT_PIXEL_MODE_GRAY: {
+      glyph.width = static_cast<int>(source.width);
+      glyph.rows = static_cast<int>(source.rows);
+      glyph.coverage.resize(static_cast<std::size_t>(glyph.width) * glyph.rows);
+      const int levels = source.num_grays > 1 ? source.num_grays - 1 : 255;
+      for (unsigned row = 0; row < source.rows; ++row) {
+        const std::uint8_t* in = RowStart(source, row);
+        std::uint8_t* out = glyph.coverage.data() + static_cast<std::size_t>(row) * glyph.width;
+        if (levels == 255) {
+          std::memcpy(out, in, source.width);
+        } else {
+          for (unsigned x = 0; x < source.width; ++x) out[x] = static_cast<std::uint8_t>(in[x] * 255 / levels);
+        }
+      }
+      return;
+    }
+    case FT_PIXEL_MODE_MONO: {
+      glyph.width = static_cast<int>(source.width);
+      glyph.rows = static_cast<int>(source.rows);
+      glyph.coverage.resize(static_cast<std::size_t>(glyph.width) * glyph.rows);
+      for (unsigned row = 0; row < source.rows; ++row) {
+        const std::uint8_t* in = RowStart(source, row);
+        std::uint8_t* out = glyph.coverage.data() + static_cast<std::size_t>(row) * glyph.width;
+        for (unsigned x = 0; x < source.width; ++x) out[x] = (in[x >> 3] & (0x80 >> (x & 7))) ? 255 : 0;
+      }
+      return;
+    }
+    case FT_PIXEL_MODE_LCD: {
+      glyph.channels = 3;
+      glyph.width = static_cast<int>(source.width / 3);
+      glyph.rows = static_cast<int>(source.rows);
+      const std::size_t rowBytes = static_cast<std::size_t>(glyph.width) * 3;
+      glyph.coverage.resize(rowBytes * glyph.rows);
+      for (unsigned row = 0; row < source.rows; ++row) {
+        std::memcpy(glyph.coverage.data() + row * rowBytes, RowStart(source, row), rowBytes);
+      }
+      return;
+    }
+    default: {
+      // Embedded bitmaps in other formats (2- or 4-bit grey, colour): convert to grey.
+      FT_Bitmap grey;
+      FT_Bitmap_Init(&grey);
+      if (FT_Bitmap_Convert(library, &source, &grey, 1) == 0) CopyCoverage(library, grey, glyph);
+      FT_Bitmap_Done(library, &grey);
+      return;
+    }
+  }
+}
+
+}  // namespace
+
+std::unique_ptr<SizedFace> SizedFace::Create(std::shared_ptr<FontFile> file, const LOGFONTA& desc,
+                                             const FontMatch& match, const CharsetMapping& mapping) {
+  if (!file) return nullptr;
+  const std::optional<CellSize> cell = ComputeCellSize(file->Metrics(), desc.lfHeight);
+  if (!cell) return nullptr;
+
+  FT_Face face = file->Face();
+  FT_Size rawSize = nullptr;
+  if (FT_New_Size(face, &rawSize) != 0) return nullptr;
+  FreeTypeSizePtr size(rawSize);
+  if (FT_Activate_Size(rawSize) != 0 || FT_Set_Pixel_Sizes(face, 0, static_cast<FT_UInt>(cell->ppem)) != 0) {
+    return nullptr;
+  }
+
+  // A width other than 0 stretches x so that the face's average width becomes it.
+  double scaleX = 1.0;
+  if (desc.lfWidth != 0 && file->Metrics().averageWidth > 0) {
+    const double averageWidth = static_cast<double>(file->Metrics().averageWidth) * cell->ppem /
+                                file->Metrics().unitsPerEm;
+    scaleX = std::abs(static_cast<double>(desc.lfWidth)) / averageWidth;
+    if (scaleX * cell->ppem > kMaxScaledEm) return nullptr;
+  }
+  const bool oblique = match.oblique && desc.lfItalic != 0;
+  const bool bold = match.embolden && desc.lfWeight > kSyntheticBoldWeight;
+
+  auto sized = std::make_unique<SizedFace>(std::move(file), std::move(size), *cell);
+  sized->mode_ = RenderModeForQuality(desc.lfQuality);
+  if (scaleX != 1.0 || oblique) {
+    sized->transformed_ = true;
+    sized->matrix_ = {ToFixed(scaleX), oblique ? ToFixed(kItalicShear) : 0, 0, ToFixed(1.0)};
+  }
+  if (bold) {
+    sized->emboldenStrength_ = static_cast<FT_Pos>(cell->ppem) * 64 / kBoldDivisor;
+    sized->overhang_ += static_cast<int>((sized->emboldenStrength_ + 63) >> 6);
+  }
+  if (oblique) sized->overhang_ += static_cast<int>(std::ceil(kItalicShear * cell->ascent));
+  sized->MapCharacters(mapping);
+  return sized;
+}
+
+SizedFace::SizedFace(std::shared_ptr<FontFile> file, FreeTypeSizePtr size, CellSize cell)
+    : file_(std::move(file)), size_(std::move(size)), cell_(cell) {}
+
+SizedFace::~SizedFace() = default;
+
+void SizedFace::MapCharacters(const CharsetMapping& mapping) {
+  FT_Face face = file_->Face();
+  if (mapping.symbol) {
+    // Symbol faces keep their characters at U+F000 + byte in a symbol map;
+    // other faces are asked for the byte itself after that.
+    FT_CharMap previous = face->charmap;
+    const bool hasSymbolMap = FT_Select_Charmap(face, FT_ENCODING_MS_SYMBOL) == 0;
+    for (int byte = 0; byte < 256; ++byte) {
+      FT_UInt index = FT_Get_Char_Index(face, 0xF000u + byte);
+      if (index == 0) index = FT_Get_Char_Index(face, static_cast<FT_ULong>(byte));
+      glyphIndex_[byte] = index;
+    }
+    if (hasSymbolMap && previous != nullptr) FT_Set_Charmap(face, previous);
+    return;
+  }
+  for (int byte = 0; byte < 256; ++byte) {
+    const std::int32_t codePoint = mapping.codePoints[byte];
+    // An undefined byte draws the face's missing-glyph shape (glyph 0).
+    glyphIndex_[byte] = codePoint < 0 ? 0 : FT_Get_Char_Index(face, static_cast<FT_ULong>(codePoint));
+  }
+}
+
+const RenderedGlyph& SizedFace::Glyph(std::uint8_t byte) {
+  std::optional<RenderedGlyph>& kept = glyphs_[byte];
+  if (kept) return *kept;
+  RenderedGlyph glyph = Render(byte);
+  if (keptBytes_ + glyph.coverage.size() > kKeptCoverageBudget) {
+    scratch_ = std::move(glyph);
+    return scratch_;
+  }
+  keptBytes_ += glyph.coverage.size();
+  kept = std::move(glyph);
+  return *kept;
+}
+
+RenderedGlyph SizedFace::Render(std::uint8_t byte) {
+  RenderedGlyph glyph;
+  FT_Face face = file_->Face();
+  if (FT_Activate_Size(size_.get()) != 0) return glyph;
+  FT_Set_Transform(face, transformed_ ? &matrix_ : nullptr, nullptr);
+  FT_Int32 flags = FT_LOAD_DEFAULT | mode_.loadTarget;
+  if (transformed_ || emboldenStrength_ > 0) flags |= FT_LOAD_NO_BITMAP;
+  const FT_Error loaded = FT_Load_Glyph(face, glyphIndex_[byte], flags);
+  FT_Set_Transform(face, nullptr, nullptr);
+  if (loaded != 0) return glyph;
+
+  FT_GlyphSlot slot = face->glyph;
+  glyph.advance = RoundPixels(slot->advance.x);
+  if (emboldenStrength_ > 0) glyph.advance += 1;
+  if (glyph.advance < 0) glyph.advance = 0;
+  if (slot->format == FT_GLYPH_FORMAT_OUTLINE) {
+    if (emboldenStrength_ > 0) {
+      // Thicken, then move right by half the strength so the left edge stays
+      // and the extra ink lies in the overhang.
+      FT_Outline_Embolden(&slot->outline, emboldenStrength_);
+      FT_Outline_Translate(&slot->outline, emboldenStrength_ / 2, 0);
+    }
+    if (FT_Render_Glyph(slot, mode_.renderMode) != 0) return glyph;
+  }
+  glyph.left = slot->bitmap_left;
+  glyph.top = slot->bitmap_top;
+  CopyCoverage(face->glyph->library, slot->bitmap, glyph);
+  return glyph;
+}
+
+}  // namespace vantor::platform

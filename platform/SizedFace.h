@@ -1,0 +1,71 @@
+#pragma once
+
+#include "platform/CellSize.h"
+#include "platform/CodePage.h"
+#include "platform/FontFile.h"
+#include "platform/FontMatch.h"
+#include "platform/Handles.h"
+#include "platform/LogFont.h"
+#include "platform/RenderMode.h"
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace vantor::platform {
+
+/// One character of a font, rasterised: its advance and its coverage.
+struct RenderedGlyph {
+  int advance = 0;   ///< cell width in whole pixels (the hinted advance, plus one for synthetic bold)
+  int left = 0;      ///< coverage's left edge from the pen position, pixels
+  int top = 0;       ///< coverage's top edge above the baseline, pixels
+  int width = 0;     ///< coverage width in pixels
+  int rows = 0;      ///< coverage height in pixels
+  int channels = 1;  ///< 1 (grey or mono) or 3 (red, green, blue for subpixel rendering)
+  std::vector<std::uint8_t> coverage;  ///< rows × width × channels, 0..255
+};
+
+/// A face at one size, with the style synthesis, code page and rendering of
+/// one description; it keeps the characters it has rasterised.
+class SizedFace {
+ public:
+  /// Sizes `file` for `desc`; null when FreeType refuses the size or the cell passes 4096 pixels.
+  static std::unique_ptr<SizedFace> Create(std::shared_ptr<FontFile> file, const LOGFONTA& desc,
+                                           const FontMatch& match, const CharsetMapping& mapping);
+
+  /// A sized face without synthesis or characters mapped yet; use Create.
+  SizedFace(std::shared_ptr<FontFile> file, FreeTypeSizePtr size, CellSize cell);
+  SizedFace(const SizedFace&) = delete;
+  SizedFace& operator=(const SizedFace&) = delete;
+  ~SizedFace();
+
+  /// Pixels from the cell's top to the baseline.
+  int Ascent() const { return cell_.ascent; }
+  /// Height of the character cell in pixels.
+  int CellHeight() const { return cell_.Height(); }
+  /// Extra ink width that synthetic bold or italic adds beyond the advance, whole pixels.
+  int Overhang() const { return overhang_; }
+  /// The character of byte `byte` in this font's code page, rasterised (kept for later calls).
+  const RenderedGlyph& Glyph(std::uint8_t byte);
+
+ private:
+  RenderedGlyph Render(std::uint8_t byte);
+  void MapCharacters(const CharsetMapping& mapping);
+
+  std::shared_ptr<FontFile> file_;
+  FreeTypeSizePtr size_;
+  CellSize cell_;
+  RenderMode mode_{};
+  FT_Matrix matrix_{};
+  bool transformed_ = false;
+  FT_Pos emboldenStrength_ = 0;  // 26.6 pixels, 0 for none
+  int overhang_ = 0;
+  std::array<FT_UInt, 256> glyphIndex_{};
+  std::array<std::optional<RenderedGlyph>, 256> glyphs_;
+  std::size_t keptBytes_ = 0;
+  RenderedGlyph scratch_;  // a character rendered beyond the memory budget
+};
+
+}  // namespace vantor::platform
