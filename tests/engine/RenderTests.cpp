@@ -153,3 +153,47 @@ TEST(Drawing, CharactersLieWhereTheirRecordsSay) {
 
 }  // namespace
 }  // namespace vantor
+
+namespace vantor {
+namespace {
+
+std::vector<std::uint32_t> AllPixels(const Fonter& engine) {
+  const TextureSize size = engine.GetTextureSize();
+  return {engine.texture->Pixels(), engine.texture->Pixels() + static_cast<std::size_t>(size.width) * size.height};
+}
+
+// A reused image shows exactly what a fresh one would: nothing of the last build remains.
+TEST(Drawing, ARebuildLeavesNothingOfTheLastTexture) {
+  struct Step {
+    const char* face;
+    int height;
+    int kerning;
+    int leading;
+    std::uint8_t quality;
+  };
+  const Step steps[] = {{"DejaVu Serif", 30, 0, 0, 0},   {"DejaVu Sans", 29, -6, 0, 0},
+                        {"DejaVu Sans Mono", 31, 4, -3, 5}, {"DejaVu Sans", 30, 0, 1, 3},
+                        {"DejaVu Serif", 28, -20, -10, 0}};
+  Fonter reused;
+  int reuses = 0;
+  for (const Step& step : steps) {
+    LOGFONTA desc = WithFace(reused, step.face, step.height);
+    desc.lfQuality = step.quality;
+    reused.kerning = step.kerning;
+    reused.leading = step.leading;
+    const platform::Bitmap* before = reused.texture.get();
+    reused.Build(desc);
+    reuses += reused.texture.get() == before;
+
+    Fonter fresh;
+    fresh.kerning = step.kerning;
+    fresh.leading = step.leading;
+    fresh.Build(desc);
+    ASSERT_EQ(reused.GetTextureSize(), fresh.GetTextureSize()) << step.face;
+    EXPECT_EQ(AllPixels(reused), AllPixels(fresh)) << step.face << " " << step.height;
+  }
+  EXPECT_GE(reuses, 3);
+}
+
+}  // namespace
+}  // namespace vantor
