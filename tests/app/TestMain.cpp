@@ -17,6 +17,9 @@ constexpr TestClass kClasses[] = {
     {"DialogBuilder", vantor::MakeDialogBuilderTest},
     {"MainDialog", vantor::MakeMainDialogTest},
     {"Monitor", vantor::MakeMonitorTest},
+    {"Commands", vantor::MakeCommandsTest},
+    {"Links", vantor::MakeLinksTest},
+    {"Helpers", vantor::MakeHelpersTest},
 };
 
 }  // namespace

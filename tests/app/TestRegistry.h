@@ -10,5 +10,8 @@ namespace vantor {
 std::unique_ptr<QObject> MakeDialogBuilderTest();
 std::unique_ptr<QObject> MakeMainDialogTest();
 std::unique_ptr<QObject> MakeMonitorTest();
+std::unique_ptr<QObject> MakeCommandsTest();
+std::unique_ptr<QObject> MakeLinksTest();
+std::unique_ptr<QObject> MakeHelpersTest();
 
 }  // namespace vantor
