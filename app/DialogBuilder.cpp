@@ -19,6 +19,7 @@ namespace vantor {
 namespace {
 
 constexpr char kSortedProperty[] = "vantorSorted";
+constexpr char kAlphabet[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
 // The closed height of a combo box, in dialog units; the rest of the
 // template's height is its drop-down list.
 constexpr int kClosedComboHeight = 14;
@@ -100,11 +101,14 @@ QWidget* MakeControl(QWidget& parent, const ControlTemplate& line, const DialogU
 
 DialogUnits::DialogUnits(const QFont& font) {
   const QFontMetrics metrics(font);
-  averageWidth_ = std::max(1, metrics.averageCharWidth());
+  alphabetWidth_ = std::max(1, metrics.horizontalAdvance(QString::fromLatin1(kAlphabet)));
   height_ = std::max(1, metrics.height());
 }
 
-int DialogUnits::X(int units) const { return (units * averageWidth_ + 2) / 4; }
+int DialogUnits::X(int units) const {
+  constexpr int kQuartersOfLetters = 4 * (sizeof kAlphabet - 1);
+  return (units * alphabetWidth_ + kQuartersOfLetters / 2) / kQuartersOfLetters;
+}
 
 int DialogUnits::Y(int units) const { return (units * height_ + 4) / 8; }
 

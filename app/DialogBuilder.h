@@ -12,8 +12,9 @@ class QComboBox;
 namespace vantor {
 
 /// Converts dialog units into pixels with the real metrics of a font: a
-/// horizontal unit is a quarter of the average character width, a vertical
-/// unit an eighth of the character height, so layouts keep their proportions.
+/// horizontal unit is a quarter of the average character width (the average
+/// of the 52 Latin letters, as dialog units have always been measured), a
+/// vertical unit an eighth of the character height, so layouts keep their proportions.
 class DialogUnits {
  public:
   /// Takes the metrics of `font`.
@@ -26,7 +27,7 @@ class DialogUnits {
   QRect Rect(int x, int y, int width, int height) const { return {X(x), Y(y), X(width), Y(height)}; }
 
  private:
-  int averageWidth_;
+  int alphabetWidth_;  // width of the 52 letters together
   int height_;
 };
 

@@ -10,9 +10,9 @@ inline constexpr int kAboutMenuCommand = 16;
 /// The notice line shown in the main dialog and the About dialog until a translation replaces it.
 inline constexpr const char kNoticeLine[] = "(c) 2026 The Vantor developers";
 /// The project's web-site host name, shown by the About dialog's web link.
-inline constexpr const char kWebHost[] = "www.example.org";
+inline constexpr const char kWebHost[] = "example.org";
 /// The absolute address the web link opens.
-inline constexpr const char kWebAddress[] = "https://www.example.org";
+inline constexpr const char kWebAddress[] = "https://example.org";
 /// The support e-mail address, shown by the About dialog's mail link.
 inline constexpr const char kSupportMail[] = "vantor@example.org";
 

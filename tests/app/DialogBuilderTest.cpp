@@ -31,9 +31,11 @@ class DialogBuilderTest : public QObject {
     font.setPointSize(pointSize);
     const QFontMetrics metrics(font);
     const DialogUnits units(font);
-    QCOMPARE(units.X(4), metrics.averageCharWidth());
+    // Four horizontal units are the average width of a Latin letter.
+    const int letters = metrics.horizontalAdvance(QStringLiteral("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ"));
+    QCOMPARE(units.X(4 * 52), letters);
+    QVERIFY(std::abs(units.X(4) - letters / 52.0) <= 0.5);
     QCOMPARE(units.Y(8), metrics.height());
-    QCOMPARE(units.X(400), metrics.averageCharWidth() * 100);
     QCOMPARE(units.Y(800), metrics.height() * 100);
   }
 

@@ -135,8 +135,8 @@ class LinksTest : public QObject {
     CAbout about(*windowSystem_, nullptr);
     auto* web = FindControl<QLabel>(about, 1032);
     auto* mail = FindControl<QLabel>(about, 1033);
-    QCOMPARE(web->text(), QStringLiteral("www.example.org"));
-    QCOMPARE(web->toolTip(), QStringLiteral("https://www.example.org"));
+    QCOMPARE(web->text(), QStringLiteral("example.org"));
+    QCOMPARE(web->toolTip(), QStringLiteral("https://example.org"));
     QCOMPARE(mail->text(), QStringLiteral("vantor@example.org"));
     QCOMPARE(mail->toolTip(), QStringLiteral("mailto:vantor@example.org"));
     QVERIFY(web->font().underline());
