@@ -1,0 +1,92 @@
+#include "LanguageSection.h"
+
+#include "Scanning.h"
+
+#include <limits>
+#include <string>
+
+namespace localizer {
+
+namespace {
+
+constexpr std::int64_t kMinimum = std::numeric_limits<std::int32_t>::min();
+constexpr std::int64_t kMaximum = std::numeric_limits<std::int32_t>::max();
+
+bool IsConversionBlank(char byte)
+{
+    return byte == ' ' || byte == '\t' || byte == '\n' || byte == '\v' || byte == '\f' ||
+           byte == '\r';
+}
+
+std::string SectionValue(std::string_view block, std::size_t bodyStart, std::string_view key)
+{
+    return ValueOfKey(block, bodyStart, MakeSearchPattern(key), SearchScope::Section);
+}
+
+std::int32_t IntegerOr(const std::string& value, std::int32_t fallback)
+{
+    return value.empty() ? fallback : LeadingInteger(value);
+}
+
+}  // namespace
+
+std::int32_t LeadingInteger(std::string_view value) noexcept
+{
+    std::size_t i = 0;
+    while (i < value.size() && IsConversionBlank(value[i])) {
+        ++i;
+    }
+    bool negative = false;
+    if (i < value.size() && (value[i] == '+' || value[i] == '-')) {
+        negative = value[i] == '-';
+        ++i;
+    }
+    // Accumulate as a negative number so that the 32-bit minimum needs no special case.
+    std::int64_t result = 0;
+    for (; i < value.size() && value[i] >= '0' && value[i] <= '9'; ++i) {
+        result = result * 10 - (value[i] - '0');
+        if (result < kMinimum) {
+            return negative ? static_cast<std::int32_t>(kMinimum) : static_cast<std::int32_t>(kMaximum);
+        }
+    }
+    if (!negative) {
+        result = -result;
+        if (result > kMaximum) {
+            return static_cast<std::int32_t>(kMaximum);
+        }
+    }
+    return static_cast<std::int32_t>(result);
+}
+
+std::optional<LanguageInfo> ReadLanguageSection(std::string_view block, std::size_t bodyStart)
+{
+    LanguageInfo info;
+    info.name = SectionValue(block, bodyStart, "NAME=");
+    if (info.name.empty()) {
+        return std::nullopt;
+    }
+    info.installName = SectionValue(block, bodyStart, "INSTALL_NAME=");
+    if (info.installName.empty()) {
+        info.installName = info.name;
+    }
+    info.fontName = SectionValue(block, bodyStart, "FONT=");
+    if (info.fontName.empty()) {
+        info.fontName = "Times New Roman Cyr";
+    }
+    info.width = IntegerOr(SectionValue(block, bodyStart, "WIDTH="), 6);
+    info.height = IntegerOr(SectionValue(block, bodyStart, "HEIGHT="), 16);
+    info.italic = SectionValue(block, bodyStart, "ITALIC=") == "YES";
+    info.weight = IntegerOr(SectionValue(block, bodyStart, "WEIGHT="), 0) / 100 * 100;
+    info.color = IntegerOr(SectionValue(block, bodyStart, "COLOR="), 0);
+    if (info.color == 0) {
+        info.color = 16777215;
+    }
+    info.label = SectionValue(block, bodyStart, "LABEL=");
+    if (info.label.empty()) {
+        return std::nullopt;
+    }
+    info.label.push_back(':');
+    return info;
+}
+
+}  // namespace localizer
