@@ -41,7 +41,7 @@ std::int32_t LeadingInteger(std::string_view value) noexcept
         negative = value[i] == '-';
         ++i;
     }
-    // Accumulate as a negative number so that the 32-bit minimum needs no special case.
+    // Accumulate as a negative number so that the 32-bit minimum fits without an extra branch.
     std::int64_t result = 0;
     for (; i < value.size() && value[i] >= '0' && value[i] <= '9'; ++i) {
         result = result * 10 - (value[i] - '0');

@@ -14,7 +14,9 @@ struct LanguageData;
 /// Every returned text lives in the instance and stays valid until the next call that returns text.
 class LOCALIZER_API Localizer {
 public:
+    /// Not copyable: the one instance is the one GetInstance returns.
     Localizer(const Localizer&) = delete;
+    /// Not assignable, for the same reason.
     Localizer& operator=(const Localizer&) = delete;
 
     /// Returns the one instance, created unloaded on the first call and destroyed at process exit.
