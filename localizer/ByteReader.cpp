@@ -25,13 +25,6 @@ bool ByteReader::ReadByte(char& byte) noexcept
     return false;
 }
 
-void ByteReader::StepBack() noexcept
-{
-    if (position > 0) {
-        --position;
-    }
-}
-
 std::size_t ByteReader::Position() const noexcept
 {
     return position;

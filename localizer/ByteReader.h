@@ -15,9 +15,6 @@ public:
     /// the next CR deliver one CR. Returns false at the end of the block or of an unclosed comment.
     bool ReadByte(char& byte) noexcept;
 
-    /// Moves the read position one byte back (not before the start).
-    void StepBack() noexcept;
-
     /// Returns the read position: the index of the next byte to read.
     std::size_t Position() const noexcept;
 

@@ -2,7 +2,7 @@
 
 namespace localizer {
 
-LanguageInfo BuiltInCurrentLanguage()
+LanguageInfo BuiltInCurrentLanguage() noexcept
 {
     LanguageInfo info;
     info.name = "ENGLISH";
@@ -13,7 +13,7 @@ LanguageInfo BuiltInCurrentLanguage()
     info.width = 6;
     info.height = 14;
     info.color = 16777215;
-    // Without a colon, unlike every label read from a file; it is never searched for.
+    // Never searched for: translations follow the labels of the loaded languages only.
     info.label = "ru";
     return info;
 }

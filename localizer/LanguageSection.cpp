@@ -3,7 +3,6 @@
 #include "Scanning.h"
 
 #include <limits>
-#include <string>
 
 namespace localizer {
 
@@ -18,12 +17,12 @@ bool IsConversionBlank(char byte)
            byte == '\r';
 }
 
-std::string SectionValue(std::string_view block, std::size_t bodyStart, std::string_view key)
+std::string_view SectionValue(const LanguageFile& file, std::size_t bodyStart, std::string_view key)
 {
-    return ValueOfKey(block, bodyStart, MakeSearchPattern(key), SearchScope::Section);
+    return ValueOfKey(file, bodyStart, MakeSearchPattern(key), SearchScope::Section);
 }
 
-std::int32_t IntegerOr(const std::string& value, std::int32_t fallback)
+std::int32_t IntegerOr(std::string_view value, std::int32_t fallback)
 {
     return value.empty() ? fallback : LeadingInteger(value);
 }
@@ -58,34 +57,33 @@ std::int32_t LeadingInteger(std::string_view value) noexcept
     return static_cast<std::int32_t>(result);
 }
 
-std::optional<LanguageInfo> ReadLanguageSection(std::string_view block, std::size_t bodyStart)
+std::optional<LanguageInfo> ReadLanguageSection(const LanguageFile& file, std::size_t bodyStart)
 {
     LanguageInfo info;
-    info.name = SectionValue(block, bodyStart, "NAME=");
+    info.name = SectionValue(file, bodyStart, "NAME=");
     if (info.name.empty()) {
         return std::nullopt;
     }
-    info.installName = SectionValue(block, bodyStart, "INSTALL_NAME=");
+    info.installName = SectionValue(file, bodyStart, "INSTALL_NAME=");
     if (info.installName.empty()) {
         info.installName = info.name;
     }
-    info.fontName = SectionValue(block, bodyStart, "FONT=");
+    info.fontName = SectionValue(file, bodyStart, "FONT=");
     if (info.fontName.empty()) {
         info.fontName = "Times New Roman Cyr";
     }
-    info.width = IntegerOr(SectionValue(block, bodyStart, "WIDTH="), 6);
-    info.height = IntegerOr(SectionValue(block, bodyStart, "HEIGHT="), 16);
-    info.italic = SectionValue(block, bodyStart, "ITALIC=") == "YES";
-    info.weight = IntegerOr(SectionValue(block, bodyStart, "WEIGHT="), 0) / 100 * 100;
-    info.color = IntegerOr(SectionValue(block, bodyStart, "COLOR="), 0);
+    info.width = IntegerOr(SectionValue(file, bodyStart, "WIDTH="), 6);
+    info.height = IntegerOr(SectionValue(file, bodyStart, "HEIGHT="), 16);
+    info.italic = SectionValue(file, bodyStart, "ITALIC=") == "YES";
+    info.weight = IntegerOr(SectionValue(file, bodyStart, "WEIGHT="), 0) / 100 * 100;
+    info.color = IntegerOr(SectionValue(file, bodyStart, "COLOR="), 0);
     if (info.color == 0) {
         info.color = 16777215;
     }
-    info.label = SectionValue(block, bodyStart, "LABEL=");
+    info.label = SectionValue(file, bodyStart, "LABEL=");
     if (info.label.empty()) {
         return std::nullopt;
     }
-    info.label.push_back(':');
     return info;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "LanguageFile.h"
 #include "LanguageInfo.h"
 
 #include <cstddef>
@@ -13,8 +14,8 @@ namespace localizer {
 /// no leading digits; values beyond 32 bits are clamped to the nearest 32-bit integer.
 std::int32_t LeadingInteger(std::string_view value) noexcept;
 
-/// Returns the language of the section body at bodyStart, its defaults applied and its label
-/// ending in ':'; nothing when the section lacks a name or a label and so does not count.
-std::optional<LanguageInfo> ReadLanguageSection(std::string_view block, std::size_t bodyStart);
+/// Returns the language of the section body at bodyStart, its defaults applied, its texts views
+/// into file; nothing when the section lacks a name or a label and so does not count.
+std::optional<LanguageInfo> ReadLanguageSection(const LanguageFile& file, std::size_t bodyStart);
 
 }  // namespace localizer

@@ -52,7 +52,7 @@ const char* Localizer::Translate(const char* text) noexcept
     if (!data) {
         return SetResult(localizer::kErrorText);
     }
-    return SetResult(*localizer::Lookup(*data, TextOf(text), false));
+    return SetResult(localizer::Lookup(*data, TextOf(text), false).value_or(std::string_view()));
 }
 
 const char* Localizer::Translate(unsigned handle) noexcept
@@ -98,19 +98,19 @@ const char* Localizer::GetLanguageName(int index) noexcept
 
 const char* Localizer::GetLanguageName() noexcept
 {
-    return SetResult(data ? std::string_view(data->current.name) : std::string_view());
+    return SetResult(data ? std::string_view(data->currentName) : std::string_view());
 }
 
 void Localizer::SetLanguageName(const char* name) noexcept
 {
     if (data) {
-        data->current.name = TextOf(name);
+        data->currentName = TextOf(name);
     }
 }
 
 const char* Localizer::GetFontName() noexcept
 {
-    return SetResult(data ? std::string_view(data->current.fontName) : std::string_view());
+    return SetResult(data ? data->current.fontName : std::string_view());
 }
 
 int Localizer::GetFontWidth() const noexcept

@@ -50,32 +50,25 @@ std::optional<std::size_t> Search(std::string_view block, std::size_t start,
     return std::nullopt;
 }
 
-std::string ReadValue(std::string_view block, std::size_t position)
+std::string_view ReadValue(const LanguageFile& file, std::size_t position) noexcept
 {
-    ByteReader reader(block, position);
-    char byte = 0;
-    do {
-        if (!reader.ReadByte(byte)) {
-            return {};
-        }
-    } while (byte == ' ' || byte == '\t');
-    // Read the first other byte again; after a comment this is its CR, which ends the value.
-    reader.StepBack();
-
-    std::string value;
-    while (reader.ReadByte(byte) && byte != '\r') {
-        value.push_back(byte);
+    const std::string_view bytes = file.Bytes();
+    std::size_t start = position;
+    while (start < bytes.size() && (bytes[start] == ' ' || bytes[start] == '\t')) {
+        ++start;
     }
-    const std::size_t end = value.find_last_not_of(" \t");
-    value.resize(end == std::string::npos ? 0 : end + 1);
-    return value;
+    // A CR ends the value at once, and so does a comment, which reads as one CR.
+    if (start >= bytes.size() || bytes[start] == '\r' || bytes[start] == ';') {
+        return {};
+    }
+    return bytes.substr(start, file.ValueEnd(start) - start);
 }
 
-std::string ValueOfKey(std::string_view block, std::size_t start, const SearchPattern& pattern,
-                       SearchScope scope)
+std::string_view ValueOfKey(const LanguageFile& file, std::size_t start, const SearchPattern& pattern,
+                            SearchScope scope) noexcept
 {
-    const std::optional<std::size_t> after = Search(block, start, pattern, scope);
-    return after ? ReadValue(block, *after) : std::string();
+    const std::optional<std::size_t> after = Search(file.Bytes(), start, pattern, scope);
+    return after ? ReadValue(file, *after) : std::string_view();
 }
 
 std::optional<SectionHeader> ReadSectionHeader(std::string_view block, std::size_t start)

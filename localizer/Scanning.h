@@ -1,5 +1,7 @@
 #pragma once
 
+#include "LanguageFile.h"
+
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -33,13 +35,13 @@ SearchPattern MakeSearchPattern(std::string_view text);
 std::optional<std::size_t> Search(std::string_view block, std::size_t start,
                                   const SearchPattern& pattern, SearchScope scope) noexcept;
 
-/// Returns the value at position: blanks skipped, then every byte up to the next CR, comment
-/// or end, with trailing spaces and tabs cut off.
-std::string ReadValue(std::string_view block, std::size_t position);
+/// Returns the value at position, a view into the file: blanks skipped, then every byte up to
+/// the next CR, comment or end, with trailing spaces and tabs cut off.
+std::string_view ReadValue(const LanguageFile& file, std::size_t position) noexcept;
 
 /// Returns the value after the first occurrence of pattern from start, or an empty text.
-std::string ValueOfKey(std::string_view block, std::size_t start, const SearchPattern& pattern,
-                       SearchScope scope);
+std::string_view ValueOfKey(const LanguageFile& file, std::size_t start, const SearchPattern& pattern,
+                            SearchScope scope) noexcept;
 
 /// Returns the first section header from start, or nothing when no '[' follows or its ']' is missing.
 std::optional<SectionHeader> ReadSectionHeader(std::string_view block, std::size_t start);

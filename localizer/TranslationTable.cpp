@@ -45,13 +45,13 @@ Bucket& FindOrAddTag(std::vector<Bucket>& buckets, unsigned char tag)
 
 }  // namespace
 
-void TranslationTable::Add(std::string key, std::string text)
+void TranslationTable::Add(std::string key, std::string_view text)
 {
     const KeyBytes bytes = BytesOf(key);
     LastBucket& last = FindOrAddTag(slots[bytes.first], bytes.last);
     MiddleBucket& middle = FindOrAddTag(last.middles, bytes.middle);
     middle.pairs.push_back(Pair{std::move(key), texts.size()});
-    texts.push_back(std::move(text));
+    texts.push_back(text);
 }
 
 std::size_t TranslationTable::Find(std::string_view key) const noexcept
@@ -78,7 +78,7 @@ std::size_t TranslationTable::Size() const noexcept
     return texts.size();
 }
 
-const std::string& TranslationTable::Text(std::size_t position) const noexcept
+std::string_view TranslationTable::Text(std::size_t position) const noexcept
 {
     return texts[position];
 }

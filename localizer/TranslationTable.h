@@ -9,14 +9,15 @@
 namespace localizer {
 
 /// Maps source texts to translated texts, narrowing a lookup by the key's first byte, then its
-/// last byte, then its middle byte. Keys may repeat; the first one added wins.
+/// last byte, then its middle byte. Keys may repeat; the first one added wins. The table owns
+/// its keys; the texts are views whose bytes the caller keeps alive as long as the table.
 class TranslationTable {
 public:
     /// What Find returns for a key that was never added.
     static constexpr std::size_t npos = static_cast<std::size_t>(-1);
 
     /// Stores text for key after everything added before; never replaces an earlier pair.
-    void Add(std::string key, std::string text);
+    void Add(std::string key, std::string_view text);
 
     /// Returns the position of the text first added for key, or npos.
     std::size_t Find(std::string_view key) const noexcept;
@@ -25,7 +26,7 @@ public:
     std::size_t Size() const noexcept;
 
     /// Returns the text at position, which must be below Size().
-    const std::string& Text(std::size_t position) const noexcept;
+    std::string_view Text(std::size_t position) const noexcept;
 
 private:
     struct Pair {
@@ -45,7 +46,7 @@ private:
 
     // Level 1: one slot per first byte; an empty slot holds no key.
     std::array<std::vector<LastBucket>, 256> slots;
-    std::vector<std::string> texts;
+    std::vector<std::string_view> texts;
 };
 
 }  // namespace localizer

@@ -1,10 +1,12 @@
 // libFuzzer target for the language-file loader. The input is split at every 0x1E byte: with
 // at least one such byte, the first part is the requested language name and the others are
 // the files, in load order; without one, the whole input is one file and the name is empty.
-// Besides the sanitizers' checks, the search is compared with a plain reference search.
+// Besides the sanitizers' checks, the search and the value reader are compared with plain
+// byte-by-byte reference versions of themselves.
 
 #include "ByteReader.h"
 #include "LanguageData.h"
+#include "LanguageFile.h"
 #include "Scanning.h"
 
 #include <algorithm>
@@ -77,6 +79,40 @@ std::optional<std::size_t> ReferenceSearch(const Delivered& delivered, std::stri
     return delivered.after[found + pattern.size() - 1];
 }
 
+// A value read byte by byte: blanks skipped, the first other byte read again from one byte
+// back, then everything up to a delivered CR, with trailing blanks cut.
+std::string ReferenceValue(std::string_view block, std::size_t position)
+{
+    ByteReader reader(block, position);
+    char byte = 0;
+    do {
+        if (!reader.ReadByte(byte)) {
+            return {};
+        }
+    } while (byte == ' ' || byte == '\t');
+    ByteReader again(block, reader.Position() - 1);
+    std::string value;
+    while (again.ReadByte(byte) && byte != '\r') {
+        value.push_back(byte);
+    }
+    while (!value.empty() && (value.back() == ' ' || value.back() == '\t')) {
+        value.pop_back();
+    }
+    return value;
+}
+
+void CheckValues(std::string_view block)
+{
+    const LanguageFile file(block);
+    int checked = 0;
+    for (std::size_t position = 0; position <= block.size() && checked < 64; ++position) {
+        if (position == 0 || block[position - 1] == '=' || block[position - 1] == ':') {
+            Require(ReadValue(file, position) == ReferenceValue(block, position));
+            ++checked;
+        }
+    }
+}
+
 void CheckSearch(std::string_view file, std::string_view pattern)
 {
     const Delivered delivered = Deliver(file);
@@ -103,20 +139,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::vector<std::string> keys = {"", requested, "LANGUAGE", "A", "OK"};
     for (const LanguageInfo& language : languageData.languages) {
         Require(!language.name.empty());
-        Require(language.label.size() >= 2 && language.label.back() == ':');
+        Require(!language.label.empty());
         Require(!language.installName.empty() && !language.fontName.empty());
         Require(language.color != 0 && language.weight % 100 == 0);
-        keys.push_back(language.name);
+        keys.emplace_back(language.name);
     }
     Require(!languageData.defaultText.empty());
     for (const std::string& key : keys) {
-        const std::string* text = Lookup(languageData, key, false);
-        Require(text != nullptr);
-        const std::string* stored = Lookup(languageData, key, true);
-        Require(stored == nullptr || (stored == text && !stored->empty()));
+        const std::optional<std::string_view> text = Lookup(languageData, key, false);
+        Require(text.has_value());
+        const std::optional<std::string_view> stored = Lookup(languageData, key, true);
+        Require(!stored || (*stored == *text && !stored->empty()));
     }
 
     for (const std::string& file : files) {
+        CheckValues(file);
         for (const std::string_view pattern : {"NAME=", "[LANGUAGE]", "abab:", "aab:"}) {
             CheckSearch(file, pattern);
         }

@@ -1,6 +1,7 @@
 #include "LanguageFolder.h"
 #include "LocalizerFixture.h"
 
+#include <chrono>
 #include <cstdint>
 #include <random>
 #include <string>
@@ -144,6 +145,49 @@ TEST_F(LocalizerBadInput, MegabyteValuesAreKeptWhole)
     EXPECT_EQ(std::string(localizer.GetFontName()), huge);
     EXPECT_EQ(localizer.GetFontWidth(), 2147483647);
     EXPECT_EQ(Tr("A"), huge + "x");
+}
+
+std::string Repeat(std::string_view text, std::size_t count)
+{
+    std::string result;
+    result.reserve(text.size() * count);
+    for (std::size_t i = 0; i < count; ++i) {
+        result += text;
+    }
+    return result;
+}
+
+struct RunOnCase {
+    const char* what;
+    std::string contents;
+    int languageCount;
+    std::size_t firstNameSize;  // of language 0, the name of the selected one
+    std::size_t textSize;       // of the translation of the empty source text
+};
+
+// Without a CR, every value runs on to the end of the file across all later sections; such
+// files must still load in time and memory in proportion to their size, not its square.
+const RunOnCase kRunOnCases[] = {
+    {"fifty thousand languages", Repeat("[LANGUAGE]NAME=LABEL=", 50000), 49999, 50000 * 21 - 15, 1},
+    {"a hundred thousand texts", LanguageSection("X", "x") + Repeat("[]x:v", 100000) + "end", 1, 1,
+     100000 * 5 - 1},
+    {"a hundred thousand texts before a megabyte of blanks",
+     LanguageSection("X", "x") + Repeat("[]x:v", 100000) + std::string(1 << 20, ' '), 1, 1, 100000 * 5 - 4},
+};
+
+TEST_F(LocalizerBadInput, ValuesThatRunOnOverManySectionsLoadInLinearTime)
+{
+    for (const RunOnCase& runOnCase : kRunOnCases) {
+        SCOPED_TRACE(runOnCase.what);
+        LanguageFolder folder;
+        folder.Write("a.lng", runOnCase.contents);
+        const auto start = std::chrono::steady_clock::now();
+        Reload(folder.Mask(), "X");
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
+        EXPECT_EQ(localizer.GetLanguageCount(), runOnCase.languageCount);
+        EXPECT_EQ(std::string(localizer.GetLanguageName(0)).size(), runOnCase.firstNameSize);
+        EXPECT_EQ(Tr("").size(), runOnCase.textSize);
+    }
 }
 
 }  // namespace
