@@ -14,6 +14,7 @@ namespace localizer {
 /// language and the translations of the source texts into it. Its texts are views into the
 /// files it keeps, which is why it can be moved but not copied.
 struct LanguageData {
+    /// Empty data; moving keeps every view valid, since the file bytes themselves stay put.
     LanguageData() = default;
     LanguageData(LanguageData&&) = default;
     LanguageData& operator=(LanguageData&&) = default;
