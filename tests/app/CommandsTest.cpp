@@ -1,6 +1,7 @@
 #include "app/CVantorDlg.h"
 #include "app/DialogBuilder.h"
 #include "tests/app/FakeWindowSystem.h"
+#include "app/Translation.h"
 #include "tests/app/TestRegistry.h"
 
 #include <QCheckBox>
@@ -33,6 +34,7 @@ class CommandsTest : public QObject {
 
  private slots:
   void init() {
+    LoadLanguages();
     windowSystem_ = std::make_unique<FakeWindowSystem>();
     dialog_ = std::make_unique<CVantorDlg>(*windowSystem_);
     dialog_->preview.Create();

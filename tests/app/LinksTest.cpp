@@ -4,6 +4,7 @@
 #include "app/DialogBuilder.h"
 #include "app/OpenLink.h"
 #include "tests/app/FakeWindowSystem.h"
+#include "app/Translation.h"
 #include "tests/app/TestRegistry.h"
 
 #include <QApplication>
@@ -48,6 +49,7 @@ class LinksTest : public QObject {
 
  private slots:
   void init() {
+    LoadLanguages();
     windowSystem_ = std::make_unique<FakeWindowSystem>();
     label_ = std::make_unique<QLabel>(QStringLiteral("www.example.org"));
     label_->resize(120, 20);
@@ -133,6 +135,8 @@ class LinksTest : public QObject {
 
   void TheAboutDialogShowsTwoLinksWithFullTargets() {
     CAbout about(*windowSystem_, nullptr);
+    QCOMPARE(about.windowTitle(), QStringLiteral("About Vantor"));
+    QCOMPARE(FindControl<QLabel>(about, 1022)->text(), QStringLiteral("\u00A9 2026 The Vantor developers"));
     auto* web = FindControl<QLabel>(about, 1032);
     auto* mail = FindControl<QLabel>(about, 1033);
     QCOMPARE(web->text(), QStringLiteral("example.org"));

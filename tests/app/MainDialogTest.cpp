@@ -1,5 +1,7 @@
+#include "Localizer.h"
 #include "app/CVantorDlg.h"
 #include "app/DialogBuilder.h"
+#include "app/Translation.h"
 #include "platform/FontMatch.h"
 #include "tests/app/FakeWindowSystem.h"
 #include "tests/app/TestRegistry.h"
@@ -7,6 +9,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -15,11 +18,26 @@
 
 namespace vantor {
 
+namespace {
+
+constexpr int kLabelIds[] = {1001, 1009, 1014, 1013, 1011, 1003, 1006, 1017, 1007, 1008, 1030,
+                             1021, 1024, 1027, 1029, 1022, 1018, 1019, 1020, 1025, 2};
+
+QString Caption(QWidget* control) {
+  if (auto* label = qobject_cast<QLabel*>(control)) return label->text();
+  if (auto* button = qobject_cast<QAbstractButton*>(control)) return button->text();
+  if (auto* frame = qobject_cast<QGroupBox*>(control)) return frame->title();
+  return {};
+}
+
+}  // namespace
+
 class MainDialogTest : public QObject {
   Q_OBJECT
 
  private slots:
   void init() {
+    LoadLanguages();
     windowSystem_ = std::make_unique<FakeWindowSystem>();
     dialog_ = std::make_unique<CVantorDlg>(*windowSystem_);
     dialog_->OnOpen();
@@ -45,6 +63,39 @@ class MainDialogTest : public QObject {
     QCOMPARE(d.textureWidthList->currentText(), QStringLiteral("256"));
     QCOMPARE(d.faceList->currentText(), QString::fromStdString(platform::DefaultFaceName()));
     QCOMPARE(d.windowTitle(), QStringLiteral("Vantor"));
+  }
+
+  void LabelsShowTheirTranslations_data() {
+    QTest::addColumn<int>("id");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("frame") << 1001 << "Font params:";
+    QTest::newRow("label") << 1013 << "- Charset";
+    QTest::newRow("box") << 1021 << "- Show texture";
+    QTest::newRow("notice") << 1022 << "\u00A9 2026 The Vantor developers";
+    QTest::newRow("button") << 1018 << "Load Font params";
+    QTest::newRow("Exit") << 2 << "Exit";
+  }
+
+  void LabelsShowTheirTranslations() {
+    QFETCH(int, id);
+    QFETCH(QString, caption);
+    QCOMPARE(Caption(FindControl(*dialog_, id)), caption);
+    QCOMPARE(dialog_->windowTitle(), QStringLiteral("Vantor"));
+  }
+
+  void WithoutLanguageFilesEveryLabelReadsTheErrorText() {
+    Localizer::GetInstance().Load("no-such-folder/*.lng", "");
+    FakeWindowSystem windowSystem;
+    CVantorDlg dialog(windowSystem);
+    dialog.preview.Create();
+    dialog.OnOpen();
+    LoadLanguages();
+    for (int id : kLabelIds) QCOMPARE(Caption(FindControl(dialog, id)), QStringLiteral("Error of the resource file."));
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Vantor"));
+    QCOMPARE(dialog.preview.windowTitle(), QStringLiteral("Error of the resource file."));
+    // The program works all the same.
+    dialog.weightList->setCurrentIndex(7);
+    QCOMPARE(dialog.engine.GetWeight(), 700);
   }
 
   void OpeningBuildsNothingAndFiresNoHandler() { QCOMPARE(dialog_->BuildCount(), 0); }

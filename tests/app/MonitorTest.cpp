@@ -1,5 +1,6 @@
 #include "app/CVantorDlg.h"
 #include "tests/app/FakeWindowSystem.h"
+#include "app/Translation.h"
 #include "tests/app/TestRegistry.h"
 
 #include <QCheckBox>
@@ -22,6 +23,7 @@ class MonitorTest : public QObject {
 
  private slots:
   void init() {
+    LoadLanguages();
     windowSystem_ = std::make_unique<FakeWindowSystem>();
     dialog_ = std::make_unique<CVantorDlg>(*windowSystem_);
     dialog_->preview.Create();
