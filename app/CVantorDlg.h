@@ -21,6 +21,7 @@ class CVantorDlg : public QDialog {
  public:
   /// Builds the engine's first texture and becomes the process's one main dialog.
   explicit CVantorDlg(WindowSystem& windowSystem);
+  /// Destroys the preview, then the engine, then the controls; no longer the main dialog.
   ~CVantorDlg() override;
   CVantorDlg(const CVantorDlg&) = delete;
   CVantorDlg& operator=(const CVantorDlg&) = delete;

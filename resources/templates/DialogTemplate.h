@@ -45,11 +45,11 @@ inline constexpr int kNoId = -1;
 
 /// One control of a dialog template; position and size in dialog units.
 struct ControlTemplate {
-  int id;
-  ControlKind kind;
+  int id;               ///< the ID the dialog finds the control by; kNoId for none
+  ControlKind kind;     ///< what the line makes
   const char* caption;  ///< text in the template; empty for lists and edits
-  int x;
-  int y;
+  int x;                ///< left edge
+  int y;                ///< top edge
   int width;   ///< for a combo box, with its drop-down list
   int height;  ///< for a combo box, the height of the closed box plus its drop-down list
   unsigned styles = kNoStyle;
@@ -59,12 +59,12 @@ struct ControlTemplate {
 /// A dialog template: caption, client size in dialog units, window styles and
 /// the controls in template order, which is also the tab order.
 struct DialogTemplate {
-  int id;
-  const char* caption;
-  int width;
-  int height;
-  unsigned styles;
-  std::span<const ControlTemplate> controls;
+  int id;                                     ///< the template's resource number
+  const char* caption;                        ///< the window's caption
+  int width;                                  ///< client width
+  int height;                                 ///< client height
+  unsigned styles;                            ///< WindowStyle bits
+  std::span<const ControlTemplate> controls;  ///< the controls, in template order
 };
 
 /// Template 102: the main dialog.
