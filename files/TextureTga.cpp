@@ -1,0 +1,69 @@
+#include "files/TextureTga.h"
+
+#include "files/FileReplacement.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <vector>
+
+namespace vantor::files {
+
+namespace {
+
+// Rows are converted into a block of about this size and written in one go,
+// so a large texture costs few writes and no copy of the whole image.
+constexpr std::size_t kBlockBytes = 256 * 1024;
+
+std::array<std::uint8_t, kTgaHeaderSize> Header(int width, int height) {
+  const auto low = [](int value) { return static_cast<std::uint8_t>(value & 0xFF); };
+  const auto high = [](int value) { return static_cast<std::uint8_t>((value >> 8) & 0xFF); };
+  return {0, 0, 2,                                 // no id, no colour map, uncompressed true-colour
+          0, 0, 0, 0, 0,                           // colour map: first entry, length, entry size
+          0, 0, 0, 0,                              // x and y origin
+          low(width), high(width), low(height), high(height),
+          32, 8};                                  // 32 bits a pixel; 8 alpha bits, origin bottom left
+}
+
+}  // namespace
+
+bool TgaCanDescribe(const platform::Bitmap* texture) {
+  return texture == nullptr || (texture->Width() <= kTgaMaxSide && texture->Height() <= kTgaMaxSide);
+}
+
+bool WriteTextureTga(ByteSink& out, const platform::Bitmap* texture) {
+  if (!TgaCanDescribe(texture)) return false;
+  const int width = texture != nullptr ? texture->Width() : 0;
+  const int height = texture != nullptr ? texture->Height() : 0;
+  const auto header = Header(width, height);
+  if (!out.Write(header.data(), header.size())) return false;
+  if (width == 0 || height == 0) return true;
+
+  const std::size_t rowBytes = std::size_t{4} * static_cast<std::size_t>(width);
+  const std::size_t rowsPerBlock = std::max<std::size_t>(1, kBlockBytes / rowBytes);
+  std::vector<std::uint8_t> block(rowsPerBlock * rowBytes);
+  std::size_t used = 0;
+  for (int y = height - 1; y >= 0; --y) {
+    const std::uint32_t* row = texture->Row(y);
+    std::uint8_t* pixel = block.data() + used;
+    for (int x = 0; x < width; ++x, pixel += 4) {
+      pixel[0] = 0xFF;
+      pixel[1] = 0xFF;
+      pixel[2] = 0xFF;
+      pixel[3] = static_cast<std::uint8_t>(row[x] >> 16);  // red of 0x00RRGGBB is the coverage
+    }
+    used += rowBytes;
+    if (used == block.size() || y == 0) {
+      if (!out.Write(block.data(), used)) return false;
+      used = 0;
+    }
+  }
+  return true;
+}
+
+FileResult WriteTextureTga(const std::string& path, const platform::Bitmap* texture) {
+  if (!TgaCanDescribe(texture)) return FileFailure(FileStatus::TextureTooLarge, path);
+  return ReplaceFile(path, [texture](ByteSink& out) { return WriteTextureTga(out, texture); });
+}
+
+}  // namespace vantor::files
