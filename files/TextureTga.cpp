@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstdint>
+#include <cstring>
 #include <vector>
 
 namespace vantor::files {
@@ -25,6 +27,28 @@ std::array<std::uint8_t, kTgaHeaderSize> Header(int width, int height) {
           32, 8};                                  // 32 bits a pixel; 8 alpha bits, origin bottom left
 }
 
+// The four bytes of one pixel as they lie in memory: FF FF FF and the red byte of
+// 0x00RRGGBB, the coverage, as alpha.
+std::uint32_t Record(std::uint32_t pixel) {
+  // Little-endian: 0xRR?????? with the low three bytes set; the shift drops the unused top byte.
+  if constexpr (std::endian::native == std::endian::little) return (pixel << 8) | 0x00FFFFFFu;
+  return ((pixel >> 16) & 0xFF) | 0xFFFFFF00u;
+}
+
+// Converts a row in fixed groups of pixels copied through local arrays: with a
+// known count and no possible overlap the compiler turns each group into vector code.
+void ConvertRow(const std::uint32_t* pixels, std::uint32_t* records, std::size_t width) {
+  constexpr std::size_t kGroup = 8;
+  std::size_t x = 0;
+  for (; x + kGroup <= width; x += kGroup) {
+    std::uint32_t group[kGroup];
+    std::memcpy(group, pixels + x, sizeof group);
+    for (std::uint32_t& value : group) value = Record(value);
+    std::memcpy(records + x, group, sizeof group);
+  }
+  for (; x < width; ++x) records[x] = Record(pixels[x]);
+}
+
 }  // namespace
 
 bool TgaCanDescribe(const platform::Bitmap* texture) {
@@ -41,20 +65,13 @@ bool WriteTextureTga(ByteSink& out, const platform::Bitmap* texture) {
 
   const std::size_t rowBytes = std::size_t{4} * static_cast<std::size_t>(width);
   const std::size_t rowsPerBlock = std::max<std::size_t>(1, kBlockBytes / rowBytes);
-  std::vector<std::uint8_t> block(rowsPerBlock * rowBytes);
+  std::vector<std::uint32_t> block(rowsPerBlock * static_cast<std::size_t>(width));
   std::size_t used = 0;
   for (int y = height - 1; y >= 0; --y) {
-    const std::uint32_t* row = texture->Row(y);
-    std::uint8_t* pixel = block.data() + used;
-    for (int x = 0; x < width; ++x, pixel += 4) {
-      pixel[0] = 0xFF;
-      pixel[1] = 0xFF;
-      pixel[2] = 0xFF;
-      pixel[3] = static_cast<std::uint8_t>(row[x] >> 16);  // red of 0x00RRGGBB is the coverage
-    }
-    used += rowBytes;
+    ConvertRow(texture->Row(y), block.data() + used, static_cast<std::size_t>(width));
+    used += static_cast<std::size_t>(width);
     if (used == block.size() || y == 0) {
-      if (!out.Write(block.data(), used)) return false;
+      if (!out.Write(block.data(), used * 4)) return false;
       used = 0;
     }
   }
