@@ -44,8 +44,10 @@ const std::string& Folder() {
 const platform::Bitmap& Texture() {
   static const auto texture = [] {
     auto bitmap = platform::Bitmap::Create(kSide, kSide);
+    bitmap->MarkInked({0, 0, kSide, kSide});
     for (int y = 0; y < kSide; ++y) {
-      for (int x = 0; x < kSide; ++x) bitmap->Row(y)[x] = static_cast<std::uint32_t>((x ^ y) & 0xFF) * 0x010101u;
+      std::uint32_t* row = bitmap->MutableRow(y);
+      for (int x = 0; x < kSide; ++x) row[x] = static_cast<std::uint32_t>((x ^ y) & 0xFF) * 0x010101u;
     }
     return bitmap;
   }();

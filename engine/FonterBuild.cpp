@@ -1,4 +1,5 @@
 #include "engine/Fonter.h"
+#include "engine/TextureHeight.h"
 
 #include "platform/MemoryContext.h"
 
@@ -11,9 +12,6 @@ namespace {
 
 constexpr std::uint32_t kBlack = 0x000000;
 constexpr std::uint32_t kWhite = 0xFFFFFF;
-
-// Heights above this cannot be reached by doubling in 32 bits: no image.
-constexpr std::int64_t kMaxTextureHeight = std::int64_t{1} << 30;
 
 std::int32_t Saturate(std::int64_t value) {
   return static_cast<std::int32_t>(std::clamp<std::int64_t>(value, std::numeric_limits<std::int32_t>::min(),
@@ -48,15 +46,6 @@ std::int64_t LayOut(platform::MemoryContext& context, std::int64_t textureWidth,
     x += w + kerning;
   }
   return y;
-}
-
-// The smallest power of two that is at least 2 and at least `need`; 0 when
-// that passes 2^30.
-std::int64_t TextureHeight(std::int64_t need) {
-  if (need > kMaxTextureHeight) return 0;
-  std::int64_t height = 2;
-  while (height < need) height *= 2;
-  return height;
 }
 
 }  // namespace

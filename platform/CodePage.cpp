@@ -66,7 +66,11 @@ CharsetMapping BuildCharsetMapping(std::uint8_t charset) {
     iconv(conversion.Get(), nullptr, nullptr, nullptr, nullptr);
     const std::size_t done = iconv(conversion.Get(), &inPtr, &inLeft, &outPtr, &outLeft);
     // A lone lead byte of a double-byte set is incomplete input: no character.
-    if (done == static_cast<std::size_t>(-1) || inLeft != 0 || sizeof out - outLeft != 4) continue;
+    if (done == static_cast<std::size_t>(-1) || inLeft != 0) continue;
+    // Some conversions (CP1258) hold a character back until they know no
+    // combining mark follows; flushing emits it.
+    if (iconv(conversion.Get(), nullptr, nullptr, &outPtr, &outLeft) == static_cast<std::size_t>(-1)) continue;
+    if (sizeof out - outLeft != 4) continue;
     mapping.codePoints[byte] = static_cast<std::int32_t>(out[0] | out[1] << 8 | out[2] << 16 |
                                                         static_cast<std::uint32_t>(out[3]) << 24);
   }

@@ -6,7 +6,7 @@
 namespace vantor::platform {
 
 std::unique_ptr<Font> Font::Create(FontSystem& system, const LOGFONTA& desc) {
-  const FontMatch match = MatchFont(desc);
+  const FontMatch& match = system.Match(desc);
   std::unique_ptr<SizedFace> face;
   if (!match.file.empty()) {
     face = SizedFace::Create(system.OpenFace(match.file, match.index), desc, match, system.Mapping(desc.lfCharSet));

@@ -4,6 +4,8 @@
 
 #include FT_LCD_FILTER_H
 
+#include <cstring>
+
 namespace vantor::platform {
 
 namespace {
@@ -26,6 +28,13 @@ std::shared_ptr<FT_LibraryRec_> StartFreeType() {
 FontSystem::FontSystem() : library_(StartFreeType()) {}
 
 FontSystem::~FontSystem() = default;
+
+const FontMatch& FontSystem::Match(const LOGFONTA& desc) {
+  const std::string face(desc.lfFaceName, strnlen(desc.lfFaceName, sizeof desc.lfFaceName));
+  const auto key = std::make_tuple(face, desc.lfWeight, desc.lfItalic != 0, desc.lfCharSet);
+  if (auto found = matches_.find(key); found != matches_.end()) return found->second;
+  return matches_.emplace(key, MatchFont(desc)).first->second;
+}
 
 std::shared_ptr<FontFile> FontSystem::OpenFace(const std::string& path, int index) {
   const auto key = std::make_pair(path, index);

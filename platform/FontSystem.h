@@ -3,12 +3,14 @@
 #include "platform/CodePage.h"
 #include "platform/Font.h"
 #include "platform/FontFile.h"
+#include "platform/FontMatch.h"
 #include "platform/LogFont.h"
 
 #include <array>
 #include <map>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <utility>
 
 namespace vantor::platform {
@@ -24,6 +26,9 @@ class FontSystem {
   FontSystem(const FontSystem&) = delete;
   FontSystem& operator=(const FontSystem&) = delete;
 
+  /// The face fontconfig matches for `desc` (matched once for each face name, weight, slant and
+  /// character set, then kept: the installed fonts do not change while the program runs).
+  const FontMatch& Match(const LOGFONTA& desc);
   /// Face `index` of the font file at `path`, opened once and kept; null when it cannot be opened.
   std::shared_ptr<FontFile> OpenFace(const std::string& path, int index);
   /// How the bytes of a character set map to characters (decoded once, then kept).
@@ -36,6 +41,7 @@ class FontSystem {
  private:
   std::shared_ptr<FT_LibraryRec_> library_;
   std::map<std::pair<std::string, int>, std::shared_ptr<FontFile>> faces_;
+  std::map<std::tuple<std::string, std::int32_t, bool, std::uint8_t>, FontMatch> matches_;
   std::array<std::unique_ptr<CharsetMapping>, 256> mappings_;
   std::unique_ptr<Font> defaultFont_;
 };

@@ -3,10 +3,14 @@
 #include "platform/FontSystem.h"
 
 #include <algorithm>
+#include <cstddef>
+#include <limits>
 
 namespace vantor::platform {
 
 namespace {
+
+constexpr std::uint32_t kWhite = 0xFFFFFF;
 
 // v × a / 255, rounded, for v and a in 0..255.
 inline std::uint32_t Scale255(std::uint32_t v, std::uint32_t a) {
@@ -54,14 +58,20 @@ Extent MemoryContext::GetTextExtent(std::uint8_t byte) {
 
 void MemoryContext::SelectBitmap(Bitmap* bitmap) { bitmap_ = bitmap; }
 
+namespace {
+
+// A rectangle of 64-bit coordinates cut to the range of int, for clipping.
+Rect ToRect(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom) {
+  const auto cut = [](std::int64_t v) {
+    return static_cast<int>(std::clamp<std::int64_t>(v, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+  };
+  return {cut(left), cut(top), cut(right), cut(bottom)};
+}
+
+}  // namespace
+
 void MemoryContext::FillOpaque(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom) {
-  if (bitmap_ == nullptr) return;
-  const int x0 = static_cast<int>(std::clamp<std::int64_t>(left, 0, bitmap_->Width()));
-  const int x1 = static_cast<int>(std::clamp<std::int64_t>(right, 0, bitmap_->Width()));
-  const int y0 = static_cast<int>(std::clamp<std::int64_t>(top, 0, bitmap_->Height()));
-  const int y1 = static_cast<int>(std::clamp<std::int64_t>(bottom, 0, bitmap_->Height()));
-  if (x0 >= x1) return;
-  for (int y = y0; y < y1; ++y) std::fill(bitmap_->Row(y) + x0, bitmap_->Row(y) + x1, background_);
+  if (bitmap_ != nullptr) bitmap_->Fill(ToRect(left, top, right, bottom), background_);
 }
 
 void MemoryContext::TextOut(std::int64_t x, std::int64_t y, std::uint8_t byte) {
@@ -73,22 +83,33 @@ void MemoryContext::TextOut(std::int64_t x, std::int64_t y, std::uint8_t byte) {
   // Ink may reach outside the box (bearings, synthesis); it is clipped only by the image.
   const std::int64_t left = x + glyph.left;
   const std::int64_t top = y + face->Ascent() - glyph.top;
-  const int col0 = static_cast<int>(std::clamp<std::int64_t>(-left, 0, glyph.width));
-  const int col1 = static_cast<int>(std::clamp<std::int64_t>(bitmap_->Width() - left, 0, glyph.width));
-  const int row0 = static_cast<int>(std::clamp<std::int64_t>(-top, 0, glyph.rows));
-  const int row1 = static_cast<int>(std::clamp<std::int64_t>(bitmap_->Height() - top, 0, glyph.rows));
+  const Rect ink = bitmap_->Clip(ToRect(left, top, left + glyph.width, top + glyph.rows));
+  if (ink.Empty()) return;
+  const bool ontoBlack = bitmap_->IsBlack(ink);
+  bitmap_->MarkInked(ink);
   const int channels = glyph.channels;
-  for (int row = row0; row < row1; ++row) {
-    std::uint32_t* out = bitmap_->Row(static_cast<int>(top + row));
-    const std::uint8_t* in = glyph.coverage.data() + (static_cast<std::size_t>(row) * glyph.width) * channels;
-    for (int col = col0; col < col1; ++col) {
-      const std::uint8_t* c = in + static_cast<std::size_t>(col) * channels;
+  const std::size_t rowBytes = static_cast<std::size_t>(glyph.width) * channels;
+  for (int py = ink.top; py < ink.bottom; ++py) {
+    std::uint32_t* out = bitmap_->MutableRow(py) + ink.left;
+    const std::uint8_t* in =
+        glyph.coverage.data() + static_cast<std::size_t>(py - top) * rowBytes + static_cast<std::size_t>(ink.left - left) * channels;
+    const int count = ink.right - ink.left;
+    if (ontoBlack && text_ == kWhite) {
+      // Nothing drawn here yet: the coverage is the colour.
+      if (channels == 1) {
+        for (int i = 0; i < count; ++i) out[i] = in[i] * 0x010101u;
+      } else {
+        for (int i = 0; i < count; ++i) out[i] = std::uint32_t{in[3 * i]} << 16 | std::uint32_t{in[3 * i + 1]} << 8 | in[3 * i + 2];
+      }
+      continue;
+    }
+    for (int i = 0; i < count; ++i) {
+      const std::uint8_t* c = in + static_cast<std::size_t>(i) * channels;
       const std::uint32_t r = c[0];
       const std::uint32_t g = channels == 3 ? c[1] : r;
       const std::uint32_t b = channels == 3 ? c[2] : r;
       if ((r | g | b) == 0) continue;
-      std::uint32_t& pixel = out[left + col];
-      pixel = Blend(pixel, text_, r, g, b);
+      out[i] = Blend(out[i], text_, r, g, b);
     }
   }
 }

@@ -3,6 +3,7 @@
 #include FT_BITMAP_H
 #include FT_OUTLINE_H
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -97,15 +98,9 @@ std::unique_ptr<SizedFace> SizedFace::Create(std::shared_ptr<FontFile> file, con
   const std::optional<CellSize> cell = ComputeCellSize(file->Metrics(), desc.lfHeight);
   if (!cell) return nullptr;
 
-  FT_Face face = file->Face();
-  FT_Size rawSize = nullptr;
-  if (FT_New_Size(face, &rawSize) != 0) return nullptr;
-  FreeTypeSizePtr size(rawSize);
-  if (FT_Activate_Size(rawSize) != 0 || FT_Set_Pixel_Sizes(face, 0, static_cast<FT_UInt>(cell->ppem)) != 0) {
-    return nullptr;
-  }
-
-  // A width other than 0 stretches x so that the face's average width becomes it.
+  // A width other than 0 stretches x so that the face's average width becomes
+  // it. The face is sized wider rather than transformed after hinting, so the
+  // hinted advances land on the asked width.
   double scaleX = 1.0;
   if (desc.lfWidth != 0 && file->Metrics().averageWidth > 0) {
     const double averageWidth = static_cast<double>(file->Metrics().averageWidth) * cell->ppem /
@@ -113,14 +108,25 @@ std::unique_ptr<SizedFace> SizedFace::Create(std::shared_ptr<FontFile> file, con
     scaleX = std::abs(static_cast<double>(desc.lfWidth)) / averageWidth;
     if (scaleX * cell->ppem > kMaxScaledEm) return nullptr;
   }
+  const auto emX = static_cast<FT_F26Dot6>(std::lround(cell->ppem * scaleX * 64.0));
+  const auto emY = static_cast<FT_F26Dot6>(cell->ppem) * 64;
+
+  FT_Face face = file->Face();
+  FT_Size rawSize = nullptr;
+  if (FT_New_Size(face, &rawSize) != 0) return nullptr;
+  FreeTypeSizePtr size(rawSize);
+  if (FT_Activate_Size(rawSize) != 0 || FT_Set_Char_Size(face, std::max<FT_F26Dot6>(emX, 1), emY, 72, 72) != 0) {
+    return nullptr;
+  }
+
   const bool oblique = match.oblique && desc.lfItalic != 0;
   const bool bold = match.embolden && desc.lfWeight > kSyntheticBoldWeight;
 
   auto sized = std::make_unique<SizedFace>(std::move(file), std::move(size), *cell);
   sized->mode_ = RenderModeForQuality(desc.lfQuality);
-  if (scaleX != 1.0 || oblique) {
+  if (oblique) {
     sized->transformed_ = true;
-    sized->matrix_ = {ToFixed(scaleX), oblique ? ToFixed(kItalicShear) : 0, 0, ToFixed(1.0)};
+    sized->matrix_ = {ToFixed(1.0), ToFixed(kItalicShear), 0, ToFixed(1.0)};
   }
   if (bold) {
     sized->emboldenStrength_ = static_cast<FT_Pos>(cell->ppem) * 64 / kBoldDivisor;

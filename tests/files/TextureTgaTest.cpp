@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 
@@ -16,8 +17,11 @@ using test::TempDir;
 
 // 3 × 2: top row black, white, (0x12, 0x34, 0x56); bottom row (0xAB, 0, 0), cyan, grey.
 std::unique_ptr<Bitmap> SmallTexture() {
-  return std::make_unique<Bitmap>(3, 2, std::vector<std::uint32_t>{0x000000, 0xFFFFFF, 0x123456,  //
-                                                                   0xAB0000, 0x00FFFF, 0x7F7F7F});
+  auto texture = Bitmap::Create(3, 2);
+  texture->MarkInked({0, 0, 3, 2});
+  const std::uint32_t rows[2][3] = {{0x000000, 0xFFFFFF, 0x123456}, {0xAB0000, 0x00FFFF, 0x7F7F7F}};
+  for (int y = 0; y < 2; ++y) std::copy(rows[y], rows[y] + 3, texture->MutableRow(y));
+  return texture;
 }
 
 std::string Bytes(std::initializer_list<int> values) {

@@ -1,0 +1,102 @@
+#include "platform/FontSystem.h"
+#include "platform/MemoryContext.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+
+namespace vantor::platform {
+namespace {
+
+constexpr std::uint32_t kWhite = 0xFFFFFF;
+
+class MemoryContextTest : public testing::Test {
+ protected:
+  MemoryContextTest() {
+    LOGFONTA desc;
+    desc.lfHeight = 20;
+    desc.lfCharSet = 1;
+    SetFaceName(desc, "DejaVu Sans");
+    font = Font::Create(system, desc);
+    bitmap = Bitmap::Create(64, 32);
+    context.SelectFont(font.get());
+    context.SelectBitmap(bitmap.get());
+    context.SetTextColor(kWhite);
+  }
+
+  int Lit() const {
+    int lit = 0;
+    for (int y = 0; y < bitmap->Height(); ++y) {
+      for (int x = 0; x < bitmap->Width(); ++x) lit += bitmap->Pixel(x, y) != 0;
+    }
+    return lit;
+  }
+
+  FontSystem system;
+  std::unique_ptr<Font> font;
+  std::unique_ptr<Bitmap> bitmap;
+  MemoryContext context{system};
+};
+
+TEST_F(MemoryContextTest, ExtentIsTheAdvanceAndTheCell) {
+  const Extent m = context.GetTextExtent('M');
+  const Extent i = context.GetTextExtent('i');
+  EXPECT_GT(m.cx, i.cx);
+  EXPECT_EQ(m.cy, 20);
+  EXPECT_EQ(i.cy, 20);
+}
+
+TEST_F(MemoryContextTest, TextOutPaintsTheBoxThenTheCharacter) {
+  context.SetBkColor(0x123456);
+  context.FillOpaque(0, 0, 64, 32);
+  context.SetBkColor(0);
+  context.TextOut(10, 5, 'H');
+  const Extent h = context.GetTextExtent('H');
+  // Corners of the box are background; outside it the earlier fill stays.
+  EXPECT_EQ(bitmap->Pixel(10, 5), 0u);
+  EXPECT_EQ(bitmap->Pixel(10 + h.cx - 1, 5 + h.cy - 1), 0u);
+  EXPECT_EQ(bitmap->Pixel(9, 5), 0x123456u);
+  EXPECT_EQ(bitmap->Pixel(10, 5 + h.cy), 0x123456u);
+  // The stem of the H is fully covered somewhere in the middle row.
+  bool white = false;
+  for (int x = 10; x < 10 + h.cx; ++x) white |= bitmap->Pixel(x, 5 + 10) == kWhite;
+  EXPECT_TRUE(white);
+}
+
+TEST_F(MemoryContextTest, DrawingIsClippedToTheImage) {
+  const std::int64_t far = std::int64_t{INT_MAX} * 4;
+  for (auto [x, y] : {std::pair<std::int64_t, std::int64_t>{-5, -5}, {60, 28}, {-far, 0}, {far, far}, {0, -far}}) {
+    context.TextOut(x, y, 'W');
+  }
+  context.FillOpaque(-far, -far, far, far);
+  EXPECT_EQ(Lit(), 0);
+}
+
+TEST_F(MemoryContextTest, NoImageDrawsNowhere) {
+  context.SelectBitmap(nullptr);
+  context.TextOut(0, 0, 'A');
+  context.FillOpaque(0, 0, 10, 10);
+  EXPECT_EQ(Lit(), 0);
+}
+
+TEST_F(MemoryContextTest, UnusableFontFallsBackToTheDefaultFont) {
+  LOGFONTA huge;
+  huge.lfHeight = 100000;
+  auto refused = Font::Create(system, huge);
+  ASSERT_FALSE(refused->IsUsable());
+  context.SelectFont(refused.get());
+  EXPECT_EQ(context.GetTextExtent('A').cy, 16);
+  EXPECT_STREQ(context.GetCurrentFontDescription().lfFaceName, system.DefaultDescription().lfFaceName);
+}
+
+TEST(Bitmap, RefusesSizesItCannotHold) {
+  EXPECT_EQ(Bitmap::Create(0, 10), nullptr);
+  EXPECT_EQ(Bitmap::Create(10, -1), nullptr);
+  EXPECT_EQ(Bitmap::Create(1 << 15, 1 << 14), nullptr);  // 2^29 pixels
+  const auto bitmap = Bitmap::Create(3, 2);
+  ASSERT_NE(bitmap, nullptr);
+  EXPECT_EQ(bitmap->Pixel(2, 1), 0u);
+}
+
+}  // namespace
+}  // namespace vantor::platform
