@@ -11,11 +11,15 @@ set(VANTOR_TEST_ENVIRONMENT
 
 # Registers every case of a GoogleTest program as its own CTest test.
 function(vantor_gtest target)
+  # gtest_discover_tests flattens a list-valued property three times on its way
+  # to each test (CMake 3.25): escaping every ";" once for each pass hands the
+  # whole environment over, not just its first variable.
+  string(REPLACE ";" "\\\\\\\\\\\\\\;" environment "${VANTOR_TEST_ENVIRONMENT}")
   gtest_discover_tests(${target}
     DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT 60
     WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/bin
-    PROPERTIES ENVIRONMENT "${VANTOR_TEST_ENVIRONMENT}")
+    PROPERTIES ENVIRONMENT "${environment}")
 endfunction()
 
 # Registers a program that is one test as a whole (QtTest programs, scripts).

@@ -2,6 +2,7 @@
 
 #include "engine/FontOption.h"
 #include "engine/GlyphRecord.h"
+#include "engine/LoadParamsResult.h"
 #include "platform/Bitmap.h"
 #include "platform/Font.h"
 #include "platform/FontSystem.h"
@@ -73,6 +74,11 @@ class Fonter {
 
   /// Width and height of the texture image; 0 × 0 when there is none.
   TextureSize GetTextureSize() const;
+
+  /// Reads the params file at `path` into the font and the texture settings and
+  /// rebuilds; refuses (and changes nothing) when the file cannot be opened, is not
+  /// a params file or holds a value out of range. Defined in the files library.
+  LoadParamsResult LoadParams(const std::string& path);
 
   const std::array<FontOption, 19> charsets;  ///< character sets, in list order
   const std::array<FontOption, 6> qualities;  ///< rendering qualities, in list order

@@ -1,0 +1,61 @@
+#include "engine/Fonter.h"
+#include "files/ParamsFormat.h"
+#include "files/ParamsLoad.h"
+#include "files/ReaderKeyFile.h"
+
+#include <algorithm>
+
+namespace vantor {
+
+LoadParamsResult Fonter::LoadParams(const std::string& path) {
+  using namespace files;
+  const ReaderKeyFile reader(path);
+  if (!reader.Opened()) return {LoadParamsStatus::CannotOpen, reader.Error(), {}};
+  const bool anyKey =
+      std::any_of(kReadKeys.begin(), kReadKeys.end(), [&reader](std::string_view key) { return reader.HasKey(key); });
+  if (!anyKey) return {LoadParamsStatus::NotParamsFile, 0, {}};
+  // Every value is checked before anything changes, so a refused file leaves the engine as it was.
+  // A missing key reads as 0, so a file without "Height" or "Texture width" is refused too.
+  for (const ParamRange& range : kParamRanges) {
+    const std::int32_t value = reader.GetInt(range.key);
+    if (value < range.min || value > range.max) {
+      return {LoadParamsStatus::ValueOutOfRange, 0, std::string(range.key)};
+    }
+  }
+
+  LOGFONTA desc{};
+  // The face-name field holds 31 bytes; a longer name is cut at a UTF-8 character boundary.
+  platform::SetFaceName(desc, reader.GetString(kFontKey).c_str());
+  desc.lfCharSet = static_cast<std::uint8_t>(reader.GetInt(kCharsetKey) & 0xFF);
+  desc.lfQuality = static_cast<std::uint8_t>(reader.GetInt(kQualityKey) & 0xFF);
+  desc.lfWidth = reader.GetInt(kWidthKey);
+  desc.lfHeight = reader.GetInt(kHeightKey);
+  desc.lfWeight = reader.GetInt(kWeightKey);
+  desc.lfItalic = reader.GetInt(kItalicKey) != 0 ? 1 : 0;
+  // The settings come before Build, so the new layout uses them.
+  textureWidth = reader.GetInt(kTextureWidthKey);
+  leading = reader.GetInt(kLeadingKey);
+  kerning = reader.GetInt(kKerningKey);
+  Build(desc);
+  return {};
+}
+
+}  // namespace vantor
+
+namespace vantor::files {
+
+FileResult DescribeLoadParams(const LoadParamsResult& result, const std::string& path) {
+  switch (result.status) {
+    case LoadParamsStatus::Loaded:
+      return {};
+    case LoadParamsStatus::CannotOpen:
+      return FileFailure(FileStatusFromErrno(result.error, FileAccess::Read), path);
+    case LoadParamsStatus::NotParamsFile:
+      return FileFailure(FileStatus::NotParamsFile, path);
+    case LoadParamsStatus::ValueOutOfRange:
+      return FileFailure(FileStatus::ValueOutOfRange, path, result.key);
+  }
+  return FileFailure(FileStatus::UnknownError, path);
+}
+
+}  // namespace vantor::files

@@ -1,0 +1,68 @@
+#include "Bake.h"
+
+#include "engine/Fonter.h"
+#include "files/FileReplacement.h"
+#include "files/ParamsLoad.h"
+#include "files/ParamsWriter.h"
+#include "files/TextureTga.h"
+
+namespace vantor::bake {
+
+namespace {
+
+// Start settings changed by the options given, as the dialog would change them.
+void ApplyOptions(const BakeOptions& options, Fonter& engine) {
+  LOGFONTA desc = engine.GetFontDesc();
+  platform::SetFaceName(desc, options.face.c_str());
+  desc.lfHeight = *options.height;
+  desc.lfWidth = options.width.value_or(desc.lfWidth);
+  desc.lfWeight = options.weight.value_or(desc.lfWeight);
+  desc.lfItalic = options.italic ? 1 : 0;
+  if (options.charset) desc.lfCharSet = static_cast<std::uint8_t>(*options.charset);
+  if (options.quality) desc.lfQuality = static_cast<std::uint8_t>(*options.quality);
+  engine.textureWidth = options.textureWidth.value_or(engine.textureWidth);
+  engine.leading = options.leading.value_or(engine.leading);
+  engine.kerning = options.kerning.value_or(engine.kerning);
+  engine.Build(desc);
+}
+
+// Both files are written out and synced before either is renamed into place, so a
+// full disk or a size limit leaves the old pair as it was.
+std::string WriteBoth(const std::string& base, const Fonter& engine) {
+  const std::string tgaPath = base + ".tga";
+  const std::string txtPath = base + ".txt";
+  if (!files::TgaCanDescribe(engine.texture.get())) {
+    return files::FileFailure(files::FileStatus::TextureTooLarge, tgaPath).message;
+  }
+  files::FileReplacement tga(tgaPath);
+  if (!tga.Status().Ok()) return tga.Status().message;
+  files::FileReplacement txt(txtPath);
+  if (!txt.Status().Ok()) return txt.Status().message;
+  if (!files::WriteTextureTga(tga.Sink(), engine.texture.get())) return tga.Discard().message;
+  if (!files::WriteParamsFile(txt.Sink(), engine)) return txt.Discard().message;
+  if (files::FileResult done = tga.Finish(); !done.Ok()) return done.message;
+  if (files::FileResult done = txt.Finish(); !done.Ok()) return done.message;
+  if (files::FileResult done = tga.Commit(); !done.Ok()) return done.message;
+  if (files::FileResult done = txt.Commit(); !done.Ok()) return done.message;
+  return {};
+}
+
+}  // namespace
+
+std::string Bake(const BakeOptions& options) {
+  Fonter engine;
+  if (options.mode == BakeOptions::Mode::FromParams) {
+    const LoadParamsResult loaded = engine.LoadParams(options.paramsPath);
+    if (!loaded.Loaded()) return files::DescribeLoadParams(loaded, options.paramsPath).message;
+  } else {
+    ApplyOptions(options, engine);
+  }
+  if (!engine.font || !engine.font->IsUsable()) {
+    const std::string face = engine.font ? engine.font->Description().lfFaceName : "";
+    return "the font \"" + face + "\" cannot be made at height " + std::to_string(engine.font ? engine.font->Description().lfHeight : 0);
+  }
+  if (!engine.texture) return "a texture of " + std::to_string(engine.textureWidth) + " pixels wide cannot be made";
+  return WriteBoth(OutputBase(options), engine);
+}
+
+}  // namespace vantor::bake

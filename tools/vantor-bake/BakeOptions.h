@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vantor::bake {
+
+/// What one run of vantor-bake is asked to do.
+struct BakeOptions {
+  /// The four kinds of run.
+  enum class Mode { Help, ListFonts, FromParams, FromOptions };
+
+  Mode mode = Mode::Help;
+  std::string paramsPath;  ///< the params file read (FromParams)
+  std::string base;        ///< output path without ".tga" / ".txt"; empty: beside the params file
+  std::string face;        ///< --font
+  std::optional<std::int32_t> height, width, weight, charset, quality;  ///< font options given
+  std::optional<std::int32_t> textureWidth, leading, kerning;          ///< texture options given
+  bool italic = false;     ///< --italic
+};
+
+/// Options, or the reason the command line was refused.
+struct ParsedOptions {
+  BakeOptions options;
+  std::string error;  ///< empty when the command line is sound
+};
+
+/// Reads the arguments after the program name; numbers outside what the dialog can set are refused.
+ParsedOptions ParseBakeOptions(const std::vector<std::string>& args);
+
+/// The output base of a params run: `base` when given, else the params path without its extension.
+std::string OutputBase(const BakeOptions& options);
+
+/// The usage text printed by --help.
+const char* BakeUsage();
+
+}  // namespace vantor::bake
