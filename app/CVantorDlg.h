@@ -13,6 +13,10 @@ class QLineEdit;
 namespace vantor {
 
 class WindowSystem;
+struct FileChoice;
+namespace files {
+struct FileResult;
+}
 
 /// The main dialog on template 102: owns the engine and the preview window,
 /// shows the engine's state in its controls and turns every control's use
@@ -80,6 +84,8 @@ class CVantorDlg : public QDialog {
   void FillLists();
   void SizePreview();
   void TranslateLabels();
+  bool ConfirmReplace(const FileChoice& choice);
+  void ReportFileResult(const files::FileResult& result);
   void Rebuild(const LOGFONTA* desc);
   void RedrawPreview();
 

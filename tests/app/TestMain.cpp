@@ -20,6 +20,7 @@ constexpr TestClass kClasses[] = {
     {"Commands", vantor::MakeCommandsTest},
     {"Links", vantor::MakeLinksTest},
     {"Helpers", vantor::MakeHelpersTest},
+    {"FileCommands", vantor::MakeFileCommandsTest},
 };
 
 }  // namespace

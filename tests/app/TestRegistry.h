@@ -13,5 +13,6 @@ std::unique_ptr<QObject> MakeMonitorTest();
 std::unique_ptr<QObject> MakeCommandsTest();
 std::unique_ptr<QObject> MakeLinksTest();
 std::unique_ptr<QObject> MakeHelpersTest();
+std::unique_ptr<QObject> MakeFileCommandsTest();
 
 }  // namespace vantor
