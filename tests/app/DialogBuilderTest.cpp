@@ -121,6 +121,11 @@ class DialogBuilderTest : public QObject {
     QCOMPARE(edit->validator()->validate(text, position) != QValidator::Invalid, accepted);
   }
 
+  void LabelsNeverReadTheirTextAsMarkup() {
+    // Label texts come from language files.
+    for (QLabel* label : dialog_->findChildren<QLabel*>()) QCOMPARE(label->textFormat(), Qt::PlainText);
+  }
+
   void ItalicStartsDisabled() {
     QVERIFY(!FindControl(*dialog_, 1008)->isEnabled());
     QVERIFY(FindControl(*dialog_, 1007)->isEnabled());
