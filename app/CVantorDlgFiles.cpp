@@ -1,0 +1,77 @@
+// The main dialog's file commands: save the texture, save and load the params
+// file. The file logic lives in files/; these commands ask the user and report.
+#include "app/CVantorDlg.h"
+#include "app/Translation.h"
+#include "app/WindowSystem.h"
+#include "files/ConfirmOverwrite.h"
+#include "files/ParamsLoad.h"
+#include "files/ParamsWriter.h"
+#include "files/TextureTga.h"
+
+#include <QFile>
+
+#include <fstream>
+
+namespace vantor {
+
+namespace {
+
+const FileRequest kTextureFile{QStringLiteral("TGA (*.tga)"), QStringLiteral("tga")};
+const FileRequest kParamsFile{QStringLiteral("TEXT (*.txt)"), QStringLiteral("txt")};
+
+std::string LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+// "File", the name and the translated ending, one space between each.
+QString FileMessage(const QString& fileName, const char* ending) {
+  const QString file = Translated("File");
+  return file + QLatin1Char(' ') + fileName + QLatin1Char(' ') + Translated(ending);
+}
+
+bool CanOpenForReading(const std::string& path) { return std::ifstream(path, std::ios::binary).is_open(); }
+
+}  // namespace
+
+bool CVantorDlg::ConfirmReplace(const FileChoice& choice) {
+  return files::ConfirmOverwrite(LocalPath(choice.path), choice.fileName.toStdString(), [&](const std::string&) {
+    const QString text = FileMessage(choice.fileName, "is exist");
+    return windowSystem_.AskOkCancel(this, text, Translated("Warning"), MessageIcon::Warning) == MessageAnswer::Ok;
+  });
+}
+
+void CVantorDlg::ReportFileResult(const files::FileResult& result) {
+  if (result.Ok()) return;
+  windowSystem_.ShowMessage(this, QString::fromStdString(result.message), windowTitle(), MessageIcon::Stop);
+}
+
+void CVantorDlg::OnSaveTexture() {
+  const std::optional<FileChoice> choice = windowSystem_.ChooseSaveFile(this, kTextureFile);
+  if (!choice || !ConfirmReplace(*choice)) return;
+  ReportFileResult(files::WriteTextureTga(LocalPath(choice->path), engine.texture.get()));
+}
+
+void CVantorDlg::OnSaveParams() {
+  const std::optional<FileChoice> choice = windowSystem_.ChooseSaveFile(this, kParamsFile);
+  if (!choice || !ConfirmReplace(*choice)) return;
+  ReportFileResult(files::WriteParamsFile(LocalPath(choice->path), engine));
+}
+
+void CVantorDlg::OnLoadParams() {
+  const std::optional<FileChoice> choice = windowSystem_.ChooseOpenFile(this, kParamsFile);
+  if (!choice) return;
+  const std::string path = LocalPath(choice->path);
+  if (!CanOpenForReading(path)) {
+    const QString text = FileMessage(choice->fileName, "not exist");
+    windowSystem_.AskOkCancel(this, text, Translated("Error"), MessageIcon::Stop);
+    return;
+  }
+  const LoadParamsResult result = engine.LoadParams(path);
+  if (!result.Loaded()) {
+    // The engine refused the file and is as it was.
+    ReportFileResult(files::DescribeLoadParams(result, path));
+    return;
+  }
+  UpdateControls();
+  RedrawPreview();
+}
+
+}  // namespace vantor

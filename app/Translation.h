@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+namespace vantor {
+
+/// Loads the language files "*.lng" of the current directory, with the
+/// language they name as default; the program's only load of languages.
+void LoadLanguages();
+
+/// The translation of the English text `key`, taken from the language
+/// library at once (the library overwrites its answer with the next one).
+QString Translated(const char* key);
+
+}  // namespace vantor
