@@ -1,6 +1,7 @@
 #include "platform/Bitmap.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace vantor::platform {
 
@@ -39,7 +40,15 @@ Rect Bitmap::Clip(const Rect& rect) const { return Intersect(rect, Rect{0, 0, wi
 
 void Bitmap::FillClipped(const Rect& rect, std::uint32_t colour) {
   if (rect.Empty()) return;
-  for (int y = rect.top; y < rect.bottom; ++y) std::fill(MutableRow(y) + rect.left, MutableRow(y) + rect.right, colour);
+  const auto count = static_cast<std::size_t>(rect.right - rect.left);
+  for (int y = rect.top; y < rect.bottom; ++y) {
+    std::uint32_t* row = MutableRow(y) + rect.left;
+    if (colour == 0) {
+      std::memset(row, 0, count * sizeof *row);
+    } else {
+      std::fill(row, row + count, colour);
+    }
+  }
 }
 
 void Bitmap::Fill(const Rect& rect, std::uint32_t colour) {
