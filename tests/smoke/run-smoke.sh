@@ -14,7 +14,10 @@ xvfb=$!
 pid=
 cleanup() {
   [[ -n "$pid" ]] && kill "$pid" 2>/dev/null || true
+  # Wait for the server to be gone: a server still shutting down removes its
+  # socket late and could take the socket of the next run's server with it.
   kill "$xvfb" 2>/dev/null || true
+  wait "$xvfb" 2>/dev/null || true
   rm -f "$displayFile"
 }
 trap cleanup EXIT
