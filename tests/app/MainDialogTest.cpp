@@ -247,17 +247,26 @@ class MainDialogTest : public QObject {
 
   void EscAndExitEndTheDialog_data() {
     QTest::addColumn<bool>("byEsc");
-    QTest::newRow("Esc") << true;
-    QTest::newRow("Exit") << false;
+    QTest::addColumn<int>("focus");
+    QTest::newRow("Esc on Exit") << true << 2;
+    QTest::newRow("Esc in the face list") << true << 1000;
+    QTest::newRow("Esc in the weight list") << true << 1016;
+    QTest::newRow("Esc in the texture-width list") << true << 1023;
+    QTest::newRow("Esc in the width edit") << true << 1004;
+    QTest::newRow("Esc in the kerning edit") << true << 1028;
+    QTest::newRow("Esc on the Bold box") << true << 1007;
+    QTest::newRow("Exit") << false << 2;
   }
 
   void EscAndExitEndTheDialog() {
     QFETCH(bool, byEsc);
+    QFETCH(int, focus);
     dialog_->show();
     QVERIFY(QTest::qWaitForWindowExposed(dialog_.get()));
     QSignalSpy finished(dialog_.get(), &QDialog::finished);
     if (byEsc) {
-      QTest::keyClick(dialog_->focusWidget(), Qt::Key_Escape);
+      FindControl(*dialog_, focus)->setFocus();
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     } else {
       FindControl<QPushButton>(*dialog_, 2)->click();
     }
