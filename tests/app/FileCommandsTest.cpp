@@ -1,6 +1,7 @@
 #include "app/CVantorDlg.h"
 #include "app/Translation.h"
 #include "tests/app/FakeWindowSystem.h"
+#include "tests/app/OpenMainDialog.h"
 #include "tests/app/TestRegistry.h"
 
 #include <QCheckBox>
@@ -32,12 +33,9 @@ class FileCommandsTest : public QObject {
 
  private slots:
   void init() {
-    LoadLanguages();
     folder_ = std::make_unique<QTemporaryDir>();
     windowSystem_ = std::make_unique<FakeWindowSystem>();
-    dialog_ = std::make_unique<CVantorDlg>(*windowSystem_);
-    dialog_->preview.Create();
-    dialog_->OnOpen();
+    dialog_ = OpenMainDialog(*windowSystem_);
   }
 
   void cleanup() {

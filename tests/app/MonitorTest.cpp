@@ -1,5 +1,6 @@
 #include "app/CVantorDlg.h"
 #include "tests/app/FakeWindowSystem.h"
+#include "tests/app/OpenMainDialog.h"
 #include "app/Translation.h"
 #include "tests/app/TestRegistry.h"
 
@@ -23,11 +24,8 @@ class MonitorTest : public QObject {
 
  private slots:
   void init() {
-    LoadLanguages();
     windowSystem_ = std::make_unique<FakeWindowSystem>();
-    dialog_ = std::make_unique<CVantorDlg>(*windowSystem_);
-    dialog_->preview.Create();
-    dialog_->OnOpen();
+    dialog_ = OpenMainDialog(*windowSystem_);
   }
 
   void cleanup() {
