@@ -1,7 +1,7 @@
 #include "Bake.h"
 
 #include "engine/Fonter.h"
-#include "files/FileReplacement.h"
+#include "files/ReplaceFiles.h"
 #include "files/ParamsLoad.h"
 #include "files/ParamsWriter.h"
 #include "files/TextureTga.h"
@@ -26,25 +26,17 @@ void ApplyOptions(const BakeOptions& options, Fonter& engine) {
   engine.Build(desc);
 }
 
-// Both files are written out and synced before either is renamed into place, so a
-// full disk or a size limit leaves the old pair as it was.
+// The texture and its params file describe each other, so they are replaced together.
 std::string WriteBoth(const std::string& base, const Fonter& engine) {
   const std::string tgaPath = base + ".tga";
-  const std::string txtPath = base + ".txt";
   if (!files::TgaCanDescribe(engine.texture.get())) {
     return files::FileFailure(files::FileStatus::TextureTooLarge, tgaPath).message;
   }
-  files::FileReplacement tga(tgaPath);
-  if (!tga.Status().Ok()) return tga.Status().message;
-  files::FileReplacement txt(txtPath);
-  if (!txt.Status().Ok()) return txt.Status().message;
-  if (!files::WriteTextureTga(tga.Sink(), engine.texture.get())) return tga.Discard().message;
-  if (!files::WriteParamsFile(txt.Sink(), engine)) return txt.Discard().message;
-  if (files::FileResult done = tga.Finish(); !done.Ok()) return done.message;
-  if (files::FileResult done = txt.Finish(); !done.Ok()) return done.message;
-  if (files::FileResult done = tga.Commit(); !done.Ok()) return done.message;
-  if (files::FileResult done = txt.Commit(); !done.Ok()) return done.message;
-  return {};
+  const files::FileResult done = files::ReplaceFiles({
+      {tgaPath, [&engine](files::ByteSink& sink) { return files::WriteTextureTga(sink, engine.texture.get()); }},
+      {base + ".txt", [&engine](files::ByteSink& sink) { return files::WriteParamsFile(sink, engine); }},
+  });
+  return done.message;
 }
 
 }  // namespace
