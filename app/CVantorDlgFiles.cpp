@@ -3,12 +3,14 @@
 #include "app/CVantorDlg.h"
 #include "app/Translation.h"
 #include "app/WindowSystem.h"
+#include "files/BmfontExport.h"
 #include "files/ConfirmOverwrite.h"
 #include "files/ParamsLoad.h"
 #include "files/ParamsWriter.h"
 #include "files/TextureTga.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <fstream>
 
@@ -16,8 +18,17 @@ namespace vantor {
 
 namespace {
 
-const FileRequest kTextureFile{QStringLiteral("TGA (*.tga)"), QStringLiteral("tga")};
-const FileRequest kParamsFile{QStringLiteral("TEXT (*.txt)"), QStringLiteral("txt")};
+const FileRequest kTextureFile{QStringLiteral("TGA (*.tga)"), QStringLiteral("tga"), {}};
+const FileRequest kParamsFile{QStringLiteral("TEXT (*.txt)"), QStringLiteral("txt"), {}};
+
+// The descriptor variants in the order the chooser offers them.
+constexpr files::BmfontVariant kVariants[] = {files::BmfontVariant::Text, files::BmfontVariant::Xml,
+                                              files::BmfontVariant::Binary};
+
+FileRequest DescriptorFile() {
+  return {Translated("BMFont text (*.fnt)"), QStringLiteral("fnt"),
+          {Translated("BMFont XML (*.fnt)"), Translated("BMFont binary (*.fnt)")}};
+}
 
 std::string LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
@@ -53,6 +64,16 @@ void CVantorDlg::OnSaveParams() {
   const std::optional<FileChoice> choice = windowSystem_.ChooseSaveFile(this, kParamsFile);
   if (!choice || !ConfirmReplace(*choice)) return;
   ReportFileResult(files::WriteParamsFile(LocalPath(choice->path), engine));
+}
+
+void CVantorDlg::OnExport() {
+  const std::optional<FileChoice> choice = windowSystem_.ChooseSaveFile(this, DescriptorFile());
+  if (!choice || !ConfirmReplace(*choice)) return;
+  // The page is written too, so it is asked about as well.
+  const QString pagePath = QFile::decodeName(files::BmfontPagePath(LocalPath(choice->path)).c_str());
+  if (!ConfirmReplace(FileChoice{pagePath, QFileInfo(pagePath).fileName()})) return;
+  const int filter = choice->filter >= 0 && choice->filter < 3 ? choice->filter : 0;
+  ReportFileResult(files::ExportBmfont(engine, LocalPath(choice->path), kVariants[filter]));
 }
 
 void CVantorDlg::OnLoadParams() {

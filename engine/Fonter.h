@@ -75,6 +75,10 @@ class Fonter {
   /// Width and height of the texture image; 0 × 0 when there is none.
   TextureSize GetTextureSize() const;
 
+  /// The sized face the texture is measured and drawn with: the font's, or the
+  /// default font's when the font is unusable; null when neither can draw.
+  platform::SizedFace* DrawingFace();
+
   /// Reads the params file at `path` into the font and the texture settings and
   /// rebuilds; refuses (and changes nothing) when the file cannot be opened, is not
   /// a params file or holds a value out of range. Defined in the files library.

@@ -49,6 +49,16 @@ class SizedFace {
   int Overhang() const { return overhang_; }
   /// The character of byte `byte` in this font's code page, rasterised (kept for later calls).
   const RenderedGlyph& Glyph(std::uint8_t byte);
+  /// The Unicode code point byte `byte` stands for (the byte itself in the symbol set); -1 for none.
+  std::int32_t CodePoint(std::uint8_t byte) const { return codePoints_[byte]; }
+  /// True when the face has its own glyph for byte `byte` (not the missing-glyph shape).
+  bool HasGlyph(std::uint8_t byte) const { return glyphIndex_[byte] != 0; }
+  /// The face's glyph index for byte `byte`; 0 for the missing-glyph shape.
+  unsigned GlyphIndex(std::uint8_t byte) const { return glyphIndex_[byte]; }
+  /// The FreeType face, for reading its tables; sizing and drawing stay with this object.
+  FT_Face FreeTypeFace() const { return file_->Face(); }
+  /// Horizontal pixels per font unit at this size (widening included).
+  double PixelsPerUnitX() const;
 
  private:
   RenderedGlyph Render(std::uint8_t byte);
@@ -63,6 +73,7 @@ class SizedFace {
   FT_Pos emboldenStrength_ = 0;  // 26.6 pixels, 0 for none
   int overhang_ = 0;
   std::array<FT_UInt, 256> glyphIndex_{};
+  std::array<std::int32_t, 256> codePoints_{};
   std::array<std::optional<RenderedGlyph>, 256> glyphs_;
   std::size_t keptBytes_ = 0;
   RenderedGlyph scratch_;  // a character rendered beyond the memory budget

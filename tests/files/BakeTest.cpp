@@ -22,8 +22,11 @@ struct BakeRun {
   std::string err;
 };
 
-// Runs vantor-bake with `args`, under a file-size limit when `sizeLimit` is not 0.
-BakeRun Bake(const std::vector<std::string>& args, rlim_t sizeLimit = 0) {
+constexpr uid_t kNobody = 65534;
+
+// Runs vantor-bake with `args`, under a file-size limit when `sizeLimit` is not 0,
+// as user nobody when `unprivileged` and this process is root (so permissions apply).
+BakeRun Bake(const std::vector<std::string>& args, rlim_t sizeLimit = 0, bool unprivileged = false) {
   const TempDir streams;
   const pid_t child = ::fork();
   if (child == 0) {
@@ -32,6 +35,7 @@ BakeRun Bake(const std::vector<std::string>& args, rlim_t sizeLimit = 0) {
     const rlimit limit{sizeLimit, sizeLimit};
     if (out < 0 || err < 0 || ::dup2(out, 1) < 0 || ::dup2(err, 2) < 0) ::_exit(126);
     if (sizeLimit != 0 && ::setrlimit(RLIMIT_FSIZE, &limit) != 0) ::_exit(126);
+    if (unprivileged && ::geteuid() == 0 && (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)) ::_exit(126);
     std::vector<char*> argv{const_cast<char*>(VANTOR_BAKE)};
     for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
     argv.push_back(nullptr);
@@ -151,6 +155,48 @@ TEST(VantorBake, FileSizeLimitIsDiskFullAndKeepsTheOldPair) {
     EXPECT_TRUE(ReadFile(dir.Path("x.txt")) == "old txt") << failing;
     EXPECT_EQ(dir.Listing(), "x.tga x.txt");
   }
+}
+
+struct ExportFault {
+  const char* name;
+  std::string base;  // under the test's folder
+  rlim_t sizeLimit;
+  bool readOnlyFolder;
+  std::string err;   // the start of the message after "vantor-bake: "
+};
+
+// The descriptor and its page are replaced together or not at all.
+TEST(VantorBake, AFailedExportKeepsTheOldFilesAndLeavesNoLitter) {
+  const ExportFault faults[] = {
+      {"missing folder", "no/x", 0, false, "@/no/x.fnt contains an invalid path."},
+      {"file-size limit", "x", 4096, false, "Disk full while accessing @/x.fnt."},
+      {"read-only folder", "x", 0, true, "Access to @/x.fnt was denied."},
+  };
+  for (const ExportFault& fault : faults) {
+    TempDir dir;
+    WriteFile(dir.Path("x.fnt"), "old descriptor");
+    WriteFile(dir.Path("x_0.png"), "old page");
+    if (fault.readOnlyFolder) ::chmod(dir.Path().c_str(), 0555);
+    const BakeRun run = Bake(kDejaVu32 + std::vector<std::string>{"--format", "fnt", "-o", dir.Path(fault.base)},
+                             fault.sizeLimit, fault.readOnlyFolder);
+    ::chmod(dir.Path().c_str(), 0700);
+    std::string err = fault.err;
+    err.replace(err.find('@'), 1, dir.Path());
+    EXPECT_EQ(run.status, 1) << fault.name;
+    EXPECT_EQ(run.err, "vantor-bake: " + err + "\n") << fault.name;
+    EXPECT_EQ(ReadFile(dir.Path("x.fnt")), "old descriptor") << fault.name;
+    EXPECT_EQ(ReadFile(dir.Path("x_0.png")), "old page") << fault.name;
+    EXPECT_EQ(dir.Listing(), "x.fnt x_0.png") << fault.name;
+  }
+}
+
+TEST(VantorBake, AnUnknownFormatIsACommandLineError) {
+  TempDir dir;
+  const BakeRun run = Bake(kDejaVu32 + std::vector<std::string>{"--format", "png", "-o", dir.Path("x")});
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.err, "vantor-bake: unknown format \"png\"; the formats are params, fnt, fnt-xml, fnt-binary\n");
+  EXPECT_EQ(Bake(kDejaVu32 + std::vector<std::string>{"--format", "fnt", "--format", "fnt-xml", "-o", dir.Path("x")}).status, 2);
+  EXPECT_EQ(dir.Listing(), "");
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "Bake.h"
 
 #include "engine/Fonter.h"
+#include "files/BmfontExport.h"
 #include "files/ReplaceFiles.h"
 #include "files/ParamsLoad.h"
 #include "files/ParamsWriter.h"
@@ -26,17 +27,26 @@ void ApplyOptions(const BakeOptions& options, Fonter& engine) {
   engine.Build(desc);
 }
 
-// The texture and its params file describe each other, so they are replaced together.
-std::string WriteBoth(const std::string& base, const Fonter& engine) {
-  const std::string tgaPath = base + ".tga";
-  if (!files::TgaCanDescribe(engine.texture.get())) {
-    return files::FileFailure(files::FileStatus::TextureTooLarge, tgaPath).message;
+// Every file of one bake describes the others, so they are all replaced together.
+std::string WriteOutputs(const std::string& base, const BakeOptions& options, Fonter& engine) {
+  std::vector<files::FileOutput> outputs;
+  if (options.params) {
+    const std::string tgaPath = base + ".tga";
+    if (!files::TgaCanDescribe(engine.texture.get())) {
+      return files::FileFailure(files::FileStatus::TextureTooLarge, tgaPath).message;
+    }
+    outputs.push_back(
+        {tgaPath, [&engine](files::ByteSink& sink) { return files::WriteTextureTga(sink, engine.texture.get()); }});
+    outputs.push_back(
+        {base + ".txt", [&engine](files::ByteSink& sink) { return files::WriteParamsFile(sink, engine); }});
   }
-  const files::FileResult done = files::ReplaceFiles({
-      {tgaPath, [&engine](files::ByteSink& sink) { return files::WriteTextureTga(sink, engine.texture.get()); }},
-      {base + ".txt", [&engine](files::ByteSink& sink) { return files::WriteParamsFile(sink, engine); }},
-  });
-  return done.message;
+  if (options.descriptor) {
+    const files::BmfontVariant variant = *files::BmfontVariantNamed(*options.descriptor);
+    if (files::FileResult added = files::AddBmfontOutputs(engine, base + ".fnt", variant, outputs); !added.Ok()) {
+      return added.message;
+    }
+  }
+  return files::ReplaceFiles(outputs).message;
 }
 
 }  // namespace
@@ -54,7 +64,7 @@ std::string Bake(const BakeOptions& options) {
     return "the font \"" + face + "\" cannot be made at height " + std::to_string(engine.font ? engine.font->Description().lfHeight : 0);
   }
   if (!engine.texture) return "a texture of " + std::to_string(engine.textureWidth) + " pixels wide cannot be made";
-  return WriteBoth(OutputBase(options), engine);
+  return WriteOutputs(OutputBase(options), options, engine);
 }
 
 }  // namespace vantor::bake

@@ -1,5 +1,6 @@
 #include "BakeOptions.h"
 
+#include "files/BmfontWriters.h"
 #include "files/ParamsFormat.h"
 
 #include <charconv>
@@ -48,6 +49,24 @@ std::string ParseNumber(const NumberOption& option, const std::string& text, Bak
   return {};
 }
 
+constexpr std::string_view kFormatNames = "params, fnt, fnt-xml, fnt-binary";
+
+// --format may be given more than once; the descriptor variants all write BASE.fnt, so one of them at most.
+std::string ParseFormat(const std::string& name, bool& paramsGiven, BakeOptions& options) {
+  if (name == "params") {
+    paramsGiven = true;
+    return {};
+  }
+  if (!files::BmfontVariantNamed(name)) {
+    return "unknown format \"" + name + "\"; the formats are " + std::string(kFormatNames);
+  }
+  if (options.descriptor && *options.descriptor != name) {
+    return "--format " + *options.descriptor + " and --format " + name + " would both write BASE.fnt";
+  }
+  options.descriptor = name;
+  return {};
+}
+
 }  // namespace
 
 ParsedOptions ParseBakeOptions(const std::vector<std::string>& args) {
@@ -56,6 +75,7 @@ ParsedOptions ParseBakeOptions(const std::vector<std::string>& args) {
   bool listFonts = false;
   bool help = false;
   bool fontGiven = false;
+  bool paramsGiven = false;
   std::vector<std::string> positional;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
@@ -70,6 +90,9 @@ ParsedOptions ParseBakeOptions(const std::vector<std::string>& args) {
       if (!hasValue) return {options, arg + " needs a value"};
       (arg == "-o" ? options.base : options.face) = args[++i];
       fontGiven = fontGiven || arg == "--font";
+    } else if (arg == "--format") {
+      if (!hasValue) return {options, arg + " needs a value"};
+      if (std::string error = ParseFormat(args[++i], paramsGiven, options); !error.empty()) return {options, error};
     } else if (arg.size() > 1 && arg[0] == '-') {
       const NumberOption* option = nullptr;
       for (const NumberOption& candidate : kNumberOptions) {
@@ -83,6 +106,7 @@ ParsedOptions ParseBakeOptions(const std::vector<std::string>& args) {
     }
   }
 
+  options.params = paramsGiven || !options.descriptor;
   const bool fontOptions = fontGiven || options.italic || options.height || options.width || options.weight ||
                            options.charset || options.quality || options.textureWidth || options.leading ||
                            options.kerning;
@@ -122,6 +146,11 @@ const char* BakeUsage() {
          "  vantor-bake --font FACE --height N [--width N] [--weight N] [--italic] [--charset N]\n"
          "              [--quality N] [--texture-width N] [--leading N] [--kerning N] -o BASE\n"
          "      Bakes from the start settings changed by the options given.\n"
+         "  --format F  What to write; may be given more than once:\n"
+         "      params      BASE.tga and BASE.txt (the default)\n"
+         "      fnt         BASE.fnt, a text BMFont descriptor, and its page BASE_0.png\n"
+         "      fnt-xml     BASE.fnt as XML, and BASE_0.png\n"
+         "      fnt-binary  BASE.fnt in the binary variant (version 3), and BASE_0.png\n"
          "  vantor-bake --list-fonts\n"
          "      Prints the installed faces, one a line.\n"
          "Ranges: height 1..511, width 0..255, texture width 8..4096, leading and kerning -255..255,\n"
