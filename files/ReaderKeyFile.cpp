@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <limits>
 
 namespace vantor::files {
@@ -46,25 +47,39 @@ int ReadBounded(int fd, std::size_t expected, std::size_t limit, std::string& da
 
 }  // namespace
 
+namespace {
+
+// 0 when `info` is a regular file a params file can be, else the errno that refuses it:
+// EISDIR for a folder, ENODEV for a pipe, device or socket, EFBIG when it is too large.
+int RefusalOf(const struct stat& info) {
+  if (S_ISDIR(info.st_mode)) return EISDIR;
+  if (!S_ISREG(info.st_mode)) return ENODEV;
+  if (static_cast<std::uint64_t>(info.st_size) > kMaxParamsFileSize) return EFBIG;
+  return 0;
+}
+
+}  // namespace
+
 ReaderKeyFile::ReaderKeyFile(const std::string& path) {
-  // Non-blocking, so that a named pipe cannot hang the open; only regular files are read.
+  // Looked at before it is opened: opening a pipe or a device for reading could block or act.
+  struct stat info {};
+  if (::stat(path.c_str(), &info) != 0) {
+    error_ = errno;
+    return;
+  }
+  if ((error_ = RefusalOf(info)) != 0) return;
+  // Non-blocking, so that a file swapped for a pipe since cannot hang the open.
   const UniqueFd file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
   if (!file.Valid()) {
     error_ = errno;
     return;
   }
-  struct stat info {};
   if (::fstat(file.Get(), &info) != 0) {
     error_ = errno;
     return;
   }
-  if (S_ISDIR(info.st_mode)) {
-    error_ = EISDIR;
-    return;
-  }
-  if (!S_ISREG(info.st_mode)) return;
+  if ((error_ = RefusalOf(info)) != 0) return;
   const auto expected = static_cast<std::size_t>(info.st_size);
-  if (expected > kMaxParamsFileSize) return;
   std::string data;
   if (const int error = ReadBounded(file.Get(), expected, kMaxParamsFileSize, data); error != 0) {
     error_ = error;

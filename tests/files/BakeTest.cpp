@@ -114,7 +114,7 @@ TEST(VantorBake, RefusalsSayWhyAndWriteNothing) {
       {{"@/missing.txt"}, 1, "@/missing.txt was not found."},
       {{"@/noise.txt", "-o", "@/x"}, 1, "@/noise.txt is not a font params file."},
       {{"@/wide.txt", "-o", "@/x"}, 1, "The \"Texture width\" value in @/wide.txt is missing or out of range."},
-      {kDejaVu32 + std::vector<std::string>{"-o", "@/no/x"}, 1, "@/no/x.tga contains an invalid path."},
+      {kDejaVu32 + std::vector<std::string>{"-o", "@/no/x"}, 1, "The folder of @/no/x.tga does not exist."},
   };
   for (const Refusal& refusal : refusals) {
     std::vector<std::string> args = refusal.args;
@@ -132,7 +132,7 @@ TEST(VantorBake, RefusalsSayWhyAndWriteNothing) {
 
 // Both files are whole before either replaces its old version: a limit that the
 // texture passes and its params file does not, or one that the texture hits.
-TEST(VantorBake, FileSizeLimitIsDiskFullAndKeepsTheOldPair) {
+TEST(VantorBake, FileSizeLimitIsNamedAndKeepsTheOldPair) {
   TempDir dir;
   const std::vector<std::string> tiny = {"--font", "DejaVu Sans", "--height", "1", "--texture-width", "8", "-o"};
   ASSERT_EQ(Bake(tiny + std::vector<std::string>{dir.Path("probe")}).status, 0);
@@ -150,7 +150,8 @@ TEST(VantorBake, FileSizeLimitIsDiskFullAndKeepsTheOldPair) {
   for (const auto& [args, failing] : cases) {
     const BakeRun run = Bake(args, tgaSize);
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "vantor-bake: Disk full while accessing " + dir.Path(failing) + ".\n");
+    EXPECT_EQ(run.err, "vantor-bake: " + dir.Path(failing) + " would pass the file-size limit of " +
+                           std::to_string(tgaSize) + " bytes.\n");
     EXPECT_TRUE(ReadFile(dir.Path("x.tga")) == "old tga") << failing;
     EXPECT_TRUE(ReadFile(dir.Path("x.txt")) == "old txt") << failing;
     EXPECT_EQ(dir.Listing(), "x.tga x.txt");
@@ -168,8 +169,8 @@ struct ExportFault {
 // The descriptor and its page are replaced together or not at all.
 TEST(VantorBake, AFailedExportKeepsTheOldFilesAndLeavesNoLitter) {
   const ExportFault faults[] = {
-      {"missing folder", "no/x", 0, false, "@/no/x.fnt contains an invalid path."},
-      {"file-size limit", "x", 4096, false, "Disk full while accessing @/x.fnt."},
+      {"missing folder", "no/x", 0, false, "The folder of @/no/x.fnt does not exist."},
+      {"file-size limit", "x", 4096, false, "@/x.fnt would pass the file-size limit of 4096 bytes."},
       {"read-only folder", "x", 0, true, "Access to @/x.fnt was denied."},
   };
   for (const ExportFault& fault : faults) {

@@ -2,6 +2,7 @@
 
 #include "Bake.h"
 #include "BakeOptions.h"
+#include "files/Temporaries.h"
 #include "platform/FontMatch.h"
 
 #include <csignal>
@@ -13,6 +14,8 @@ int main(int argc, char** argv) {
   // A write past a file-size limit must fail with EFBIG, reported as a full
   // disk, instead of killing the process with the old file's fate undecided.
   std::signal(SIGXFSZ, SIG_IGN);
+  // A bake ended by TERM, INT or HUP leaves no temporary file behind.
+  vantor::files::RemoveTemporariesOnSignals();
 
   using vantor::bake::BakeOptions;
   const vantor::bake::ParsedOptions parsed =
