@@ -12,7 +12,7 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <fstream>
+#include <unistd.h>
 
 namespace vantor {
 
@@ -38,7 +38,22 @@ QString FileMessage(const QString& fileName, const char* ending) {
   return file + QLatin1Char(' ') + fileName + QLatin1Char(' ') + Translated(ending);
 }
 
-bool CanOpenForReading(const std::string& path) { return std::ifstream(path, std::ios::binary).is_open(); }
+// Asked without opening the file: opening a named pipe or a device could wait or act.
+bool CanOpenForReading(const std::string& path) { return ::access(path.c_str(), R_OK) == 0; }
+
+// The platform's file-error texts and the params file's own are shown as they
+// stand; the others go through the language files. A set of files that was put
+// back after a failure says so after the text of what failed.
+QString MessageOf(const files::FileResult& result) {
+  const std::string english = files::FileErrorText(result.status, result.path, result.detail);
+  QString text = QString::fromStdString(english);
+  if (files::IsTranslatedErrorText(result.status)) {
+    const QString translated = Translated(std::string(files::FileErrorTemplate(result.status)).c_str());
+    text = QString::fromStdString(files::FillErrorText(translated.toStdString(), result.path, result.detail));
+  }
+  if (result.message.size() > english.size()) text += QLatin1Char(' ') + Translated(files::kNothingChangedText);
+  return text;
+}
 
 }  // namespace
 
@@ -51,7 +66,7 @@ bool CVantorDlg::ConfirmReplace(const FileChoice& choice) {
 
 void CVantorDlg::ReportFileResult(const files::FileResult& result) {
   if (result.Ok()) return;
-  windowSystem_.ShowMessage(this, QString::fromStdString(result.message), windowTitle(), MessageIcon::Stop);
+  windowSystem_.ShowMessage(this, MessageOf(result), windowTitle(), MessageIcon::Stop);
 }
 
 void CVantorDlg::OnSaveTexture() {

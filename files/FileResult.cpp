@@ -42,7 +42,7 @@ std::string_view TextOf(FileStatus status) {
 
 std::string_view FileErrorTemplate(FileStatus status) { return TextOf(status); }
 
-bool IsPlatformErrorText(FileStatus status) { return status <= FileStatus::UnknownError; }
+bool IsTranslatedErrorText(FileStatus status) { return status >= FileStatus::FolderMissing; }
 
 std::string FileErrorText(FileStatus status, std::string_view path, std::string_view key) {
   return FillErrorText(TextOf(status), path, key);

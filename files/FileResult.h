@@ -26,6 +26,9 @@ enum class FileStatus {
   ParamsTooLarge     ///< the file read is larger than a params file can be (%2 bytes)
 };
 
+/// Added after a failure's text when a set of files was put back as it was.
+inline constexpr char kNothingChangedText[] = "Nothing was changed.";
+
 /// Whether a failed system call was reading an existing file or creating and writing one.
 enum class FileAccess { Read, Write };
 
@@ -46,9 +49,9 @@ std::string FileErrorText(FileStatus status, std::string_view path, std::string_
 /// The text of `status` with its %1 and %2 still in it; empty for Ok.
 std::string_view FileErrorTemplate(FileStatus status);
 
-/// True for the texts of the platform's file errors, which are shown as they stand;
-/// false for the program's own texts, which go through the language files.
-bool IsPlatformErrorText(FileStatus status);
+/// True for the texts that go through the language files; the others (the
+/// platform's file errors and the params file's own) are shown as they stand.
+bool IsTranslatedErrorText(FileStatus status);
 
 /// `text` with %1 replaced by `path` and %2 by `key`.
 std::string FillErrorText(std::string_view text, std::string_view path, std::string_view key);

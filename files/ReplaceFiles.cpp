@@ -127,7 +127,7 @@ FileResult ReplaceFiles(const std::vector<FileOutput>& outputs) {
         ::unlink(entries[i].target.c_str());
       }
     }
-    if (renamed > 0 || entries.size() > 1) result.message += " Nothing was changed.";
+    if (renamed > 0 || entries.size() > 1) result.message += std::string(" ") + kNothingChangedText;
   }
   for (const std::string& folder : folders) SyncFolder(folder);
   for (const JournalEntry& entry : entries) Remove(entry.backup);
