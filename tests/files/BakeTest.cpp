@@ -1,3 +1,4 @@
+#include "BakeRunner.h"
 #include "TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -16,48 +17,10 @@ using test::ReadFile;
 using test::TempDir;
 using test::WriteFile;
 
-struct BakeRun {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
-
-constexpr uid_t kNobody = 65534;
-
-// Runs vantor-bake with `args`, under a file-size limit when `sizeLimit` is not 0,
-// as user nobody when `unprivileged` and this process is root (so permissions apply).
-BakeRun Bake(const std::vector<std::string>& args, rlim_t sizeLimit = 0, bool unprivileged = false) {
-  const TempDir streams;
-  const pid_t child = ::fork();
-  if (child == 0) {
-    const int out = ::open(streams.Path("out").c_str(), O_WRONLY | O_CREAT, 0600);
-    const int err = ::open(streams.Path("err").c_str(), O_WRONLY | O_CREAT, 0600);
-    const rlimit limit{sizeLimit, sizeLimit};
-    if (out < 0 || err < 0 || ::dup2(out, 1) < 0 || ::dup2(err, 2) < 0) ::_exit(126);
-    if (sizeLimit != 0 && ::setrlimit(RLIMIT_FSIZE, &limit) != 0) ::_exit(126);
-    if (unprivileged && ::geteuid() == 0 && (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)) ::_exit(126);
-    std::vector<char*> argv{const_cast<char*>(VANTOR_BAKE)};
-    for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
-    argv.push_back(nullptr);
-    ::execv(VANTOR_BAKE, argv.data());
-    ::_exit(127);
-  }
-  BakeRun run;
-  int status = 0;
-  if (child > 0 && ::waitpid(child, &status, 0) == child) run.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128;
-  run.out = ReadFile(streams.Path("out"));
-  // The program's own message is one line; a sanitizer build may add its report after it.
-  run.err = ReadFile(streams.Path("err"));
-  run.err = run.err.substr(0, run.err.find('\n') + 1);
-  return run;
-}
-
-const std::vector<std::string> kDejaVu32 = {"--font", "DejaVu Sans", "--height", "32"};
-
-std::vector<std::string> operator+(std::vector<std::string> args, const std::vector<std::string>& more) {
-  args.insert(args.end(), more.begin(), more.end());
-  return args;
-}
+using test::Bake;
+using test::BakeRun;
+using test::kDejaVu32;
+using test::operator+;
 
 TEST(VantorBake, OptionsGiveATextureAndItsParamsFile) {
   TempDir dir;

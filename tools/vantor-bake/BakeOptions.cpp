@@ -3,6 +3,9 @@
 #include "files/BmfontWriters.h"
 #include "files/ParamsFormat.h"
 
+#include <sys/stat.h>
+
+#include <algorithm>
 #include <charconv>
 #include <filesystem>
 #include <string_view>
@@ -49,6 +52,28 @@ std::string ParseNumber(const NumberOption& option, const std::string& text, Bak
   return {};
 }
 
+// A name with a CR, an LF or another control character would break the params
+// file's lines: a later "Height=" line could override the real one.
+bool HasControlCharacter(std::string_view text) {
+  return std::any_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; });
+}
+
+// -o names a base: an extension of one of the outputs is taken off, and a folder is refused.
+std::string ParseBase(std::string base, BakeOptions& options) {
+  for (const std::string_view extension : {".tga", ".txt", ".fnt"}) {
+    if (base.size() > extension.size() && base.ends_with(extension)) {
+      base.resize(base.size() - extension.size());
+      break;
+    }
+  }
+  const std::string name = std::filesystem::path(base).filename().string();
+  if (base.empty() || base.back() == '/' || name.empty() || name == "." || name == "..") {
+    return "-o takes a file name without its extension, such as fonts/title, not the folder \"" + base + "\"";
+  }
+  options.base = std::move(base);
+  return {};
+}
+
 constexpr std::string_view kFormatNames = "params, fnt, fnt-xml, fnt-binary";
 
 // --format may be given more than once; the descriptor variants all write BASE.fnt, so one of them at most.
@@ -86,10 +111,14 @@ ParsedOptions ParseBakeOptions(const std::vector<std::string>& args) {
       listFonts = true;
     } else if (arg == "--italic") {
       options.italic = true;
-    } else if (arg == "-o" || arg == "--font") {
+    } else if (arg == "-o") {
       if (!hasValue) return {options, arg + " needs a value"};
-      (arg == "-o" ? options.base : options.face) = args[++i];
-      fontGiven = fontGiven || arg == "--font";
+      if (std::string error = ParseBase(args[++i], options); !error.empty()) return {options, error};
+    } else if (arg == "--font") {
+      if (!hasValue) return {options, arg + " needs a value"};
+      options.face = args[++i];
+      if (HasControlCharacter(options.face)) return {options, "--font takes a name without control characters"};
+      fontGiven = true;
     } else if (arg == "--format") {
       if (!hasValue) return {options, arg + " needs a value"};
       if (std::string error = ParseFormat(args[++i], paramsGiven, options); !error.empty()) return {options, error};
@@ -138,6 +167,27 @@ std::string OutputBase(const BakeOptions& options) {
   return (params.parent_path() / params.stem()).string();
 }
 
+std::vector<std::string> OutputPaths(const BakeOptions& options) {
+  const std::string base = OutputBase(options);
+  std::vector<std::string> paths;
+  if (options.params) paths.insert(paths.end(), {base + ".tga", base + ".txt"});
+  if (options.descriptor) paths.insert(paths.end(), {base + ".fnt", base + "_0.png"});
+  return paths;
+}
+
+std::string RefusedOutput(const BakeOptions& options) {
+  if (options.mode != BakeOptions::Mode::FromParams) return {};
+  struct stat input {};
+  if (::stat(options.paramsPath.c_str(), &input) != 0) return {};
+  for (const std::string& path : OutputPaths(options)) {
+    struct stat output {};
+    if (::stat(path.c_str(), &output) == 0 && output.st_dev == input.st_dev && output.st_ino == input.st_ino) {
+      return "the output " + path + " is the params file read; give -o BASE to write elsewhere";
+    }
+  }
+  return {};
+}
+
 const char* BakeUsage() {
   return "Usage:\n"
          "  vantor-bake PARAMS [-o BASE]\n"
@@ -154,7 +204,11 @@ const char* BakeUsage() {
          "  vantor-bake --list-fonts\n"
          "      Prints the installed faces, one a line.\n"
          "Ranges: height 1..511, width 0..255, texture width 8..4096, leading and kerning -255..255,\n"
-         "charset and quality 0..255. Existing output files are replaced.\n";
+         "charset and quality 0..255.\n"
+         "BASE may end in .tga, .txt or .fnt; that ending is taken off. Existing output files are\n"
+         "replaced together, all or none; a second bake into the same folder waits for the first.\n"
+         "A bake never replaces the params file it reads. Exit status: 0 done, 1 the bake failed,\n"
+         "2 a wrong command line.\n";
 }
 
 }  // namespace vantor::bake

@@ -35,6 +35,13 @@ ParsedOptions ParseBakeOptions(const std::vector<std::string>& args);
 /// The output base of a params run: `base` when given, else the params path without its extension.
 std::string OutputBase(const BakeOptions& options);
 
+/// Every file the run writes: BASE.tga and BASE.txt, and BASE.fnt and BASE_0.png.
+std::vector<std::string> OutputPaths(const BakeOptions& options);
+
+/// Why the run must not write its outputs (one of them is the params file it
+/// reads, however spelled); empty when they may be written.
+std::string RefusedOutput(const BakeOptions& options);
+
 /// The usage text printed by --help.
 const char* BakeUsage();
 
