@@ -256,6 +256,19 @@ TEST(BakeCommandLine, RefusesWhatWouldHurtAndSaysWhatHappened) {
   EXPECT_EQ(dir.Listing(), "huge.txt p.tga p.txt pipe sub");
 }
 
+TEST(BakeCommandLine, ASubstitutedFaceIsNamedAndStrictRefusesIt) {
+  TempDir dir;
+  const std::vector<std::string> misspelt = {"--font", "DejaVu Sanz", "--height", "12", "-o"};
+  const BakeRun warned = Bake(misspelt + std::vector<std::string>{dir.Path("w")});
+  EXPECT_EQ(warned.status, 0);
+  EXPECT_EQ(warned.err.rfind("vantor-bake: warning: no face is named \"DejaVu Sanz\"; the texture is drawn with \"", 0), 0u)
+      << warned.err;
+  const BakeRun strict = Bake(misspelt + std::vector<std::string>{dir.Path("s"), "--strict"});
+  EXPECT_EQ(strict.status, 2);
+  EXPECT_EQ(Bake(Small(dir.Path("named")) + std::vector<std::string>{"--strict"}).err, "");
+  EXPECT_EQ(dir.Listing(), "named.tga named.txt w.tga w.txt");
+}
+
 TEST(BakeCommandLine, AnOutputExtensionIsTakenOffTheBase) {
   TempDir dir;
   ASSERT_EQ(Bake(Small(dir.Path("x.tga"))).status, 0);

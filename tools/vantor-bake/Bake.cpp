@@ -49,22 +49,42 @@ std::string WriteOutputs(const std::string& base, const BakeOptions& options, Fo
   return files::ReplaceFiles(outputs).message;
 }
 
+// A name that no face carries is drawn with whatever the font library chose instead.
+std::string SubstitutionWarning(const Fonter& engine) {
+  const std::string asked = engine.GetFaceName();
+  const platform::FontMatch& match = engine.font->Match();
+  if (asked.empty() || match.named) return {};
+  return "no face is named \"" + asked + "\"; the texture is drawn with \"" + match.family + "\" (" + match.file + ")";
+}
+
 }  // namespace
 
-std::string Bake(const BakeOptions& options) {
+BakeResult Bake(const BakeOptions& options) {
   Fonter engine;
   if (options.mode == BakeOptions::Mode::FromParams) {
     const LoadParamsResult loaded = engine.LoadParams(options.paramsPath);
-    if (!loaded.Loaded()) return files::DescribeLoadParams(loaded, options.paramsPath).message;
+    if (!loaded.Loaded()) return {1, files::DescribeLoadParams(loaded, options.paramsPath).message, {}};
   } else {
     ApplyOptions(options, engine);
   }
   if (!engine.font || !engine.font->IsUsable()) {
     const std::string face = engine.font ? engine.font->Description().lfFaceName : "";
-    return "the font \"" + face + "\" cannot be made at height " + std::to_string(engine.font ? engine.font->Description().lfHeight : 0);
+    return {1, "the font \"" + face + "\" cannot be made at height " +
+                   std::to_string(engine.font ? engine.font->Description().lfHeight : 0), {}};
   }
-  if (!engine.texture) return "a texture of " + std::to_string(engine.textureWidth) + " pixels wide cannot be made";
-  return WriteOutputs(OutputBase(options), options, engine);
+  BakeResult result;
+  result.warning = SubstitutionWarning(engine);
+  if (!result.warning.empty() && options.strict) {
+    return {2, "--strict: nothing was written", result.warning};
+  }
+  if (!engine.texture) {
+    result.status = 1;
+    result.error = "a texture of " + std::to_string(engine.textureWidth) + " pixels wide cannot be made";
+    return result;
+  }
+  result.error = WriteOutputs(OutputBase(options), options, engine);
+  result.status = result.error.empty() ? 0 : 1;
+  return result;
 }
 
 }  // namespace vantor::bake

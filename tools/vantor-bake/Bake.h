@@ -6,9 +6,15 @@
 
 namespace vantor::bake {
 
+/// How a bake ended.
+struct BakeResult {
+  int status = 0;       ///< the exit status: 0 done, 1 failed, 2 refused (--strict)
+  std::string error;    ///< the message for the user when status is not 0
+  std::string warning;  ///< said on stderr whatever the status: the face used is not the one named
+};
+
 /// Builds the texture that `options` ask for (FromParams or FromOptions) and writes
-/// BASE.tga and BASE.txt; on failure returns the message for the user and
-/// leaves both files as they were where that can be had.
-std::string Bake(const BakeOptions& options);
+/// its files; on failure says why and leaves the files as they were.
+BakeResult Bake(const BakeOptions& options);
 
 }  // namespace vantor::bake

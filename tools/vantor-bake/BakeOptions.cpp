@@ -111,6 +111,8 @@ ParsedOptions ParseBakeOptions(const std::vector<std::string>& args) {
       listFonts = true;
     } else if (arg == "--italic") {
       options.italic = true;
+    } else if (arg == "--strict") {
+      options.strict = true;
     } else if (arg == "-o") {
       if (!hasValue) return {options, arg + " needs a value"};
       if (std::string error = ParseBase(args[++i], options); !error.empty()) return {options, error};
@@ -201,6 +203,8 @@ const char* BakeUsage() {
          "      fnt         BASE.fnt, a text BMFont descriptor, and its page BASE_0.png\n"
          "      fnt-xml     BASE.fnt as XML, and BASE_0.png\n"
          "      fnt-binary  BASE.fnt in the binary variant (version 3), and BASE_0.png\n"
+         "  --strict    Refuse (exit 2, nothing written) when no face carries the font's name;\n"
+         "              without it a warning names the face the texture is drawn with.\n"
          "  vantor-bake --list-fonts\n"
          "      Prints the installed faces, one a line.\n"
          "Ranges: height 1..511, width 0..255, texture width 8..4096, leading and kerning -255..255,\n"

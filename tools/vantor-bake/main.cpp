@@ -34,11 +34,15 @@ int main(int argc, char** argv) {
       break;
     case BakeOptions::Mode::FromParams:
     case BakeOptions::Mode::FromOptions:
-      if (const std::string error = vantor::bake::Bake(parsed.options); !error.empty()) {
-        std::fprintf(stderr, "vantor-bake: %s\n", error.c_str());
-        return 1;
+    {
+      const vantor::bake::BakeResult result = vantor::bake::Bake(parsed.options);
+      if (!result.warning.empty()) std::fprintf(stderr, "vantor-bake: warning: %s\n", result.warning.c_str());
+      if (result.status != 0) {
+        std::fprintf(stderr, "vantor-bake: %s\n", result.error.c_str());
+        return result.status;
       }
       break;
+    }
   }
   return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 1;
 }
