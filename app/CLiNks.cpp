@@ -3,6 +3,7 @@
 #include "app/OpenLink.h"
 #include "app/WindowSystem.h"
 
+#include <QPointer>
 #include <QApplication>
 #include <QEvent>
 #include <QLabel>
@@ -43,7 +44,14 @@ QColor CLiNks::TextColour() const {
 }
 
 void CLiNks::OnClicked() {
-  const int result = OpenLink(target, windowSystem_);
+  // The openers answer later; by then the link (and its dialog) may be gone.
+  const QPointer<CLiNks> self(this);
+  OpenLink(target, windowSystem_, [self](int result) {
+    if (self) self->OnOpened(result);
+  });
+}
+
+void CLiNks::OnOpened(int result) {
   visited = result > 32;
   Recolour();
   if (!visited) {

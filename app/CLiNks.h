@@ -27,8 +27,10 @@ class CLiNks : public QObject {
   void OnAttach(QLabel* control);
   /// Sets the target a click opens and the tool tip; the visible text stays.
   void SetTarget(const std::string& newTarget);
-  /// Opens the target as a click does: marks the link visited on success; beeps and reports otherwise.
+  /// Starts opening the target as a click does, without waiting for the openers.
   void OnClicked();
+  /// The openers' answer: marks the link visited on success; beeps and reports otherwise.
+  void OnOpened(int result);
   /// The colour the text is drawn in now: hover, else visited, else link colour.
   QColor TextColour() const;
   /// The text of the tool tip; empty before OnAttach.

@@ -96,7 +96,7 @@ CVantorDlg* CVantorDlg::Current() { return theDialog; }
 
 int CVantorDlg::DoModal() {
   OnOpen();
-  return windowSystem_.RunModal(*this);
+  return windowSystem_.RunMain(*this);
 }
 
 void CVantorDlg::OnOpen() {

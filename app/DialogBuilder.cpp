@@ -48,9 +48,8 @@ QWidget* MakeComboBox(QWidget& parent, const ControlTemplate& line, const Dialog
 
 QWidget* MakeEdit(QWidget& parent, const ControlTemplate& line) {
   auto* edit = new QLineEdit(&parent);
-  if ((line.styles & (kDigitsOnly | kMinusSign)) != 0) {
-    const QString pattern = (line.styles & kMinusSign) != 0 ? QStringLiteral("[-0-9]*") : QStringLiteral("[0-9]*");
-    edit->setValidator(new QRegularExpressionValidator(QRegularExpression(pattern), edit));
+  if ((line.styles & kDigitsOnly) != 0) {
+    edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
   }
   return edit;
 }

@@ -42,13 +42,20 @@ const char* FailureText(int result) {
 
 }  // namespace
 
-int OpenLink(const std::string& target, WindowSystem& windowSystem) {
-  const int result = windowSystem.OpenWithDefaultHandler(target);
-  if (result > 32) return result;
-  // Whatever the target's scheme, the web-page handler is the fallback.
-  const std::string command = windowSystem.WebPageHandlerCommand();
-  if (command.empty()) return result;
-  return windowSystem.StartCommand(CutAtPlaceholder(command) + " " + target);
+void OpenLink(const std::string& target, WindowSystem& windowSystem, std::function<void(int)> done) {
+  windowSystem.OpenWithDefaultHandler(target, [target, &windowSystem, done](int result) {
+    if (result > 32) {
+      done(result);
+      return;
+    }
+    // Whatever the target's scheme, the web-page handler is the fallback.
+    const std::string command = windowSystem.WebPageHandlerCommand();
+    if (command.empty()) {
+      done(result);
+      return;
+    }
+    windowSystem.StartCommand(CutAtPlaceholder(command) + " " + target, done);
+  });
 }
 
 std::string CutAtPlaceholder(const std::string& commandLine) {

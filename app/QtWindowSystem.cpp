@@ -3,6 +3,8 @@
 #include "app/DesktopHandlers.h"
 
 #include <QApplication>
+#include <QEventLoop>
+#include <QTimer>
 #include <QDialog>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -10,6 +12,8 @@
 #include <QMessageBox>
 
 #include <cstdlib>
+#include <memory>
+#include <utility>
 
 namespace vantor {
 
@@ -57,7 +61,14 @@ int ResultOfExitCode(int exitCode) {
 
 QtWindowSystem::QtWindowSystem() = default;
 
-QtWindowSystem::~QtWindowSystem() = default;
+QtWindowSystem::~QtWindowSystem() {
+  for (const auto& process : runningHandlers_) {
+    // Their answers would reach a window system that is gone.
+    process->disconnect();
+    process->kill();
+    process->waitForFinished(1000);
+  }
+}
 
 std::optional<FileChoice> QtWindowSystem::ChooseSaveFile(QWidget* owner, const FileRequest& request) {
   QFileDialog chooser(owner);
@@ -89,6 +100,17 @@ void QtWindowSystem::ShowMessage(QWidget* owner, const QString& text, const QStr
 
 int QtWindowSystem::RunModal(QDialog& dialog) { return dialog.exec(); }
 
+int QtWindowSystem::RunMain(QDialog& dialog) {
+  // QDialog::exec would make the dialog application-modal, and the window
+  // system's close request to the preview would be blocked with everything else.
+  dialog.setWindowModality(Qt::NonModal);
+  QEventLoop loop;
+  QObject::connect(&dialog, &QDialog::finished, &loop, &QEventLoop::quit);
+  dialog.show();
+  loop.exec(QEventLoop::DialogExec);
+  return dialog.result();
+}
+
 std::optional<int> QtWindowSystem::PopUpMenu(QWidget* owner, const QPoint& globalPos, const QStringList& items) {
   QMenu menu(owner);
   for (const QString& text : items) menu.addAction(text);
@@ -98,17 +120,40 @@ std::optional<int> QtWindowSystem::PopUpMenu(QWidget* owner, const QPoint& globa
   return index;
 }
 
-int QtWindowSystem::OpenWithDefaultHandler(const std::string& target) {
-  auto process = std::make_unique<QProcess>();
+void QtWindowSystem::OpenWithDefaultHandler(const std::string& target, std::function<void(int)> done) {
+  auto owned = std::make_unique<QProcess>();
+  QProcess* process = owned.get();
+  runningHandlers_.push_back(std::move(owned));
+  // The answer is given once: when xdg-open ends or fails, or when it is still
+  // running after a while, having found a handler that runs in the foreground.
+  auto answer = std::make_shared<std::function<void(int)>>(std::move(done));
+  const auto reply = [answer](int result) {
+    if (!*answer) return;
+    const std::function<void(int)> once = std::exchange(*answer, nullptr);
+    once(result);
+  };
+  QObject::connect(process, &QProcess::finished, process, [this, process, reply](int exitCode, QProcess::ExitStatus status) {
+    reply(status == QProcess::NormalExit ? ResultOfExitCode(exitCode) : kTransactionFailed);
+    Forget(process);
+  });
+  QObject::connect(process, &QProcess::errorOccurred, process, [this, process, reply](QProcess::ProcessError error) {
+    if (error != QProcess::FailedToStart) return;
+    reply(kFileNotFound);
+    Forget(process);
+  });
+  QTimer::singleShot(kHandlerAnswerMs, process, [reply] { reply(kOpened); });
   process->start(QStringLiteral("xdg-open"), {QString::fromStdString(target)});
-  if (!process->waitForStarted()) return kFileNotFound;
-  if (!process->waitForFinished(kHandlerAnswerMs)) {
-    // Still running: it found a handler and runs it in the foreground.
-    runningHandlers_.push_back(std::move(process));
-    return kOpened;
+}
+
+void QtWindowSystem::Forget(QProcess* process) {
+  // Deleted once its signal handlers have returned.
+  for (auto it = runningHandlers_.begin(); it != runningHandlers_.end(); ++it) {
+    if (it->get() == process) {
+      it->release()->deleteLater();
+      runningHandlers_.erase(it);
+      return;
+    }
   }
-  if (process->exitStatus() != QProcess::NormalExit) return kTransactionFailed;
-  return ResultOfExitCode(process->exitCode());
 }
 
 std::string QtWindowSystem::WebPageHandlerCommand() {
@@ -118,14 +163,20 @@ std::string QtWindowSystem::WebPageHandlerCommand() {
   return command;
 }
 
-int QtWindowSystem::StartCommand(const std::string& commandLine) {
+void QtWindowSystem::StartCommand(const std::string& commandLine, std::function<void(int)> done) {
   // Split into arguments and started without a shell: nothing in the line is run as shell syntax.
   QStringList arguments = QProcess::splitCommand(QString::fromStdString(commandLine));
-  if (arguments.isEmpty()) return kFileNotFound;
+  if (arguments.isEmpty()) {
+    done(kFileNotFound);
+    return;
+  }
   const QString program = arguments.takeFirst();
-  if (QProcess::startDetached(program, arguments)) return kOpened;
+  if (QProcess::startDetached(program, arguments)) {
+    done(kOpened);
+    return;
+  }
   const QFileInfo info(program);
-  return info.exists() && !info.isExecutable() ? kAccessDenied : kFileNotFound;
+  done(info.exists() && !info.isExecutable() ? kAccessDenied : kFileNotFound);
 }
 
 void QtWindowSystem::Beep() { QApplication::beep(); }

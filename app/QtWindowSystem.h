@@ -28,19 +28,25 @@ class QtWindowSystem : public WindowSystem {
   void ShowMessage(QWidget* owner, const QString& text, const QString& caption, MessageIcon icon) override;
   /// QDialog::exec.
   int RunModal(QDialog& dialog) override;
+  /// Shows the dialog and runs an event loop of its own until it ends, blocking no other window.
+  int RunMain(QDialog& dialog) override;
   /// A QMenu of one item.
   std::optional<int> PopUpMenu(QWidget* owner, const QPoint& globalPos, const QStringList& items) override;
-  /// Runs xdg-open and maps its exit code onto the link table's results.
-  int OpenWithDefaultHandler(const std::string& target) override;
+  /// Starts xdg-open and maps its exit code onto the link table's results when it
+  /// ends; one still running after a while has found its handler and counts as opened.
+  void OpenWithDefaultHandler(const std::string& target, std::function<void(int)> done) override;
   /// $BROWSER's first command, else the Exec line of the default text/html application.
   std::string WebPageHandlerCommand() override;
   /// Starts the program detached, without a shell.
-  int StartCommand(const std::string& commandLine) override;
+  void StartCommand(const std::string& commandLine, std::function<void(int)> done) override;
   /// QApplication::beep.
   void Beep() override;
 
  private:
-  // Handlers that run the opened program in the foreground are left running here.
+  void Forget(QProcess* process);
+
+  // Default handlers started and not yet ended; those that run the opened program
+  // in the foreground stay here until they end or the window system goes.
   std::vector<std::unique_ptr<QProcess>> runningHandlers_;
 };
 

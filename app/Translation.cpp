@@ -1,10 +1,32 @@
 #include "app/Translation.h"
 
 #include "Localizer.h"
+#include "app/UserLanguage.h"
+
+#include <cstdlib>
+#include <string>
+#include <vector>
 
 namespace vantor {
 
-void LoadLanguages() { Localizer::GetInstance().Load("*.lng", ""); }
+void LoadLanguages() {
+  constexpr const char* kMask = "*.lng";
+  Localizer& localizer = Localizer::GetInstance();
+  localizer.Load(kMask, "");
+  // The library answers each call in one buffer, so every text is copied at once.
+  std::vector<LanguageLocales> languages;
+  for (int i = 0; i < localizer.GetLanguageCount(); ++i) {
+    LanguageLocales language;
+    language.name = localizer.GetLanguageName(i);
+    language.codes = localizer.GetLanguageLocales(i);
+    languages.push_back(std::move(language));
+  }
+  const std::string wanted = LanguageForLocales(languages, RequestedLocales([](const char* name) { return std::getenv(name); }));
+  if (wanted.empty() || wanted == localizer.GetLanguageName()) return;
+  // A load with the same mask keeps what is loaded: a mask that matches no file unloads first.
+  localizer.Load("*.lng.none", "");
+  localizer.Load(kMask, wanted.c_str());
+}
 
 QString Translated(const char* key) {
   // The library's answer lives only until its next call: copied at once.

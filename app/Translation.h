@@ -4,8 +4,9 @@
 
 namespace vantor {
 
-/// Loads the language files "*.lng" of the current directory, with the
-/// language they name as default; the program's only load of languages.
+/// Loads the language files "*.lng" of the current directory in the language the
+/// environment asks for (LANGUAGE, LC_ALL, LC_MESSAGES, LANG) where a file serves
+/// it, else the language the files name as default; the program's only load of languages.
 void LoadLanguages();
 
 /// The translation of the English text `key`, taken from the language

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -51,14 +52,19 @@ class WindowSystem {
   virtual void ShowMessage(QWidget* owner, const QString& text, const QString& caption, MessageIcon icon) = 0;
   /// Runs `dialog` modally and returns its result code.
   virtual int RunModal(QDialog& dialog) = 0;
+  /// Runs the program's main dialog until it ends and returns its result code; the
+  /// program's other windows (the preview) stay usable, their close boxes included.
+  virtual int RunMain(QDialog& dialog) = 0;
   /// Shows a pop-up menu of `items` at `globalPos`; the index of the item chosen, or nullopt.
   virtual std::optional<int> PopUpMenu(QWidget* owner, const QPoint& globalPos, const QStringList& items) = 0;
-  /// Asks the desktop's default handler to open `target`; above 32 on success, else a failure code of the link table.
-  virtual int OpenWithDefaultHandler(const std::string& target) = 0;
+  /// Asks the desktop's default handler to open `target` without waiting for it; `done`
+  /// gets above 32 on success, else a failure code of the link table, later or at once.
+  virtual void OpenWithDefaultHandler(const std::string& target, std::function<void(int)> done) = 0;
   /// The command line of the desktop's web-page handler, with its placeholder; empty when there is none.
   virtual std::string WebPageHandlerCommand() = 0;
-  /// Starts `commandLine` (split like a shell would, but run without one); above 32 when it started.
-  virtual int StartCommand(const std::string& commandLine) = 0;
+  /// Starts `commandLine` (split like a shell would, but run without one) without
+  /// waiting for it; `done` gets above 32 when it started, else a failure code.
+  virtual void StartCommand(const std::string& commandLine, std::function<void(int)> done) = 0;
   /// Sounds the warning beep.
   virtual void Beep() = 0;
 };

@@ -26,6 +26,8 @@ struct LanguageInfo {
     std::int32_t color = 0;
     /// The "LABEL=" value: this language's lines in translation sections begin with it and ':'.
     std::string_view label;
+    /// The "LOCALE=" value: the locale codes this language serves, comma-separated (e.g. "de,de_AT"); may be empty.
+    std::string_view locales;
 };
 
 /// Returns the language that is current before any language is selected.

@@ -64,6 +64,7 @@ std::optional<LanguageInfo> ReadLanguageSection(const LanguageFile& file, std::s
     if (info.name.empty()) {
         return std::nullopt;
     }
+    info.locales = SectionValue(file, bodyStart, "LOCALE=");
     info.installName = SectionValue(file, bodyStart, "INSTALL_NAME=");
     if (info.installName.empty()) {
         info.installName = info.name;

@@ -96,6 +96,14 @@ const char* Localizer::GetLanguageName(int index) noexcept
     return SetResult(data->languages[static_cast<std::size_t>(index)].name);
 }
 
+const char* Localizer::GetLanguageLocales(int index) noexcept
+{
+    if (!data || index < 0 || static_cast<std::size_t>(index) >= data->languages.size()) {
+        return SetResult("");
+    }
+    return SetResult(data->languages[static_cast<std::size_t>(index)].locales);
+}
+
 const char* Localizer::GetLanguageName() noexcept
 {
     return SetResult(data ? std::string_view(data->currentName) : std::string_view());

@@ -44,6 +44,10 @@ public:
     /// Returns the name of the selected language, or an empty text when unloaded.
     const char* GetLanguageName() noexcept;
 
+    /// Returns the locale codes loaded language index serves ("LOCALE=", comma-separated), or an
+    /// empty text when it names none, index is out of range or nothing is loaded.
+    const char* GetLanguageLocales(int index) noexcept;
+
     /// Renames the selected language as reported by GetLanguageName(); nothing else changes.
     void SetLanguageName(const char* name) noexcept;
 

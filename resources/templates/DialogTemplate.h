@@ -23,7 +23,6 @@ enum ControlStyle : unsigned {
   kTabStop = 1u << 0,     ///< the control takes part in the tab order
   kSorted = 1u << 1,      ///< the list keeps its entries sorted, case ignored
   kDigitsOnly = 1u << 2,  ///< the edit accepts the digits 0..9 only
-  kMinusSign = 1u << 3,   ///< the edit accepts digits and a minus sign
   kDisabled = 1u << 4,    ///< the control starts disabled
   kCentred = 1u << 5,     ///< the label's text is centred
   kNoPrefix = 1u << 6,    ///< an '&' in the label shows as itself

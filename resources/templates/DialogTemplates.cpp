@@ -39,9 +39,9 @@ constexpr ControlTemplate kMainControls[] = {
     {1023, ComboBox, "", 97, 107, 38, 59, kList},
     {1024, Label, "- Texture width", 138, 109, 65, 8},
     {1025, PushButton, "About", 165, 149, 64, 12, kTabStop},
-    {1026, Edit, "", 12, 125, 19, 14, kTabStop | kMinusSign},
+    {1026, Edit, "", 12, 125, 19, 14, kTabStop},
     {1027, Label, "- Leading", 34, 127, 60, 8},
-    {1028, Edit, "", 97, 125, 19, 14, kTabStop | kMinusSign},
+    {1028, Edit, "", 97, 125, 19, 14, kTabStop},
     {1029, Label, "- Kerning", 119, 127, 81, 8},
     {1030, GroupBox, "Texture param:", 5, 96, 200, 50},
 };

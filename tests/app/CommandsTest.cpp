@@ -80,13 +80,33 @@ class CommandsTest : public QObject {
     QCOMPARE(edit->text(), text);
   }
 
-  void ANonNumberInLeadingSetsZero() {
+  // The spacing edits take any typed text; Enter takes its leading digits, or 0.
+  void TypedTextInTheSpacingEditsGivesItsLeadingNumberOrZero_data() {
+    QTest::addColumn<int>("id");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("value");
+    QTest::newRow("leading letters") << 1026 << "abc" << 0;
+    QTest::newRow("leading minus") << 1026 << "-" << 0;
+    QTest::newRow("leading digits then letters") << 1026 << "12px" << 12;
+    QTest::newRow("kerning letters") << 1028 << "x" << 0;
+    QTest::newRow("kerning negative then letters") << 1028 << "-7pt" << -7;
+  }
+
+  void TypedTextInTheSpacingEditsGivesItsLeadingNumberOrZero() {
+    QFETCH(int, id);
+    QFETCH(QString, typed);
+    QFETCH(int, value);
     CVantorDlg& d = *dialog_;
     d.engine.leading = 4;
+    d.engine.kerning = 4;
     d.UpdateControls();
-    d.leadingEdit->setText(QStringLiteral("-"));
+    QLineEdit* edit = id == 1026 ? d.leadingEdit : d.kerningEdit;
+    edit->setFocus();
+    edit->clear();
+    QTest::keyClicks(edit, typed);
+    QCOMPARE(edit->text(), typed);
     d.ApplyEdits();
-    QCOMPARE(d.engine.leading, 0);
+    QCOMPARE(id == 1026 ? d.engine.leading : d.engine.kerning, value);
     QCOMPARE(d.BuildCount(), 1);
   }
 

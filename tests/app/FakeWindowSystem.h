@@ -43,6 +43,7 @@ class FakeWindowSystem : public WindowSystem {
   void ShowMessage(QWidget*, const QString& text, const QString& caption, MessageIcon icon) override {
     messages.push_back({text, caption, icon, false});
   }
+  int RunMain(QDialog& dialog) override { return RunModal(dialog); }
   int RunModal(QDialog& dialog) override {
     modalTitles.push_back(dialog.windowTitle());
     if (onModal) onModal(dialog);
@@ -52,14 +53,14 @@ class FakeWindowSystem : public WindowSystem {
     menuItems = items;
     return chosenMenuItem;
   }
-  int OpenWithDefaultHandler(const std::string& target) override {
+  void OpenWithDefaultHandler(const std::string& target, std::function<void(int)> done) override {
     opened.push_back(target);
-    return defaultHandlerResult;
+    done(defaultHandlerResult);
   }
   std::string WebPageHandlerCommand() override { return webPageHandler; }
-  int StartCommand(const std::string& commandLine) override {
+  void StartCommand(const std::string& commandLine, std::function<void(int)> done) override {
     started.push_back(commandLine);
-    return startResult;
+    done(startResult);
   }
   void Beep() override { ++beeps; }
 

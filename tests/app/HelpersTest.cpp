@@ -1,5 +1,6 @@
 #include "app/DecimalText.h"
 #include "app/DesktopHandlers.h"
+#include "app/UserLanguage.h"
 #include "tests/app/TestRegistry.h"
 
 #include <QDir>
@@ -8,6 +9,7 @@
 #include <QTest>
 
 #include <limits>
+#include <map>
 
 namespace vantor {
 
@@ -69,6 +71,40 @@ class HelpersTest : public QObject {
     WriteFile(root.filePath("config/mimeapps.list"), "[Default Applications]\ntext/html=../../escape.desktop\n");
     WriteFile(root.filePath("escape.desktop"), "[Desktop Entry]\nExec=escape\n");
     QCOMPARE(DefaultHandlerCommand("text/html", folders), std::string());
+  }
+
+  // gettext's order: LANGUAGE's list unless the locale is C, then LC_ALL, LC_MESSAGES, LANG.
+  void TheEnvironmentChoosesTheLanguage_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("lcAll");
+    QTest::addColumn<QString>("lang");
+    QTest::addColumn<QString>("chosen");
+    QTest::newRow("LANG German") << "" << "" << "de_DE.UTF-8" << "GERMAN";
+    QTest::newRow("LANG Russian") << "" << "" << "ru_RU.UTF-8" << "RUSSIAN";
+    QTest::newRow("LANGUAGE list first") << "ru:de" << "" << "de_DE.UTF-8" << "RUSSIAN";
+    QTest::newRow("LANGUAGE skips unserved") << "fr:de" << "" << "en_US.UTF-8" << "GERMAN";
+    QTest::newRow("LANGUAGE ignored under C") << "de" << "" << "C" << "";
+    QTest::newRow("LC_ALL over LANG") << "" << "de_AT@euro" << "ru_RU" << "GERMAN";
+    QTest::newRow("C") << "" << "" << "C" << "";
+    QTest::newRow("unserved") << "" << "" << "fr_FR.UTF-8" << "";
+    QTest::newRow("nothing set") << "" << "" << "" << "";
+    QTest::newRow("full code served") << "" << "" << "pt_BR.UTF-8" << "BRAZILIAN";
+  }
+
+  void TheEnvironmentChoosesTheLanguage() {
+    QFETCH(QString, language);
+    QFETCH(QString, lcAll);
+    QFETCH(QString, lang);
+    QFETCH(QString, chosen);
+    const std::map<std::string, std::string> environment = {
+        {"LANGUAGE", language.toStdString()}, {"LC_ALL", lcAll.toStdString()}, {"LANG", lang.toStdString()}};
+    const auto get = [&environment](const char* name) -> const char* {
+      const auto found = environment.find(name);
+      return found == environment.end() || found->second.empty() ? nullptr : found->second.c_str();
+    };
+    const std::vector<LanguageLocales> languages = {
+        {"ENGLISH", "en"}, {"GERMAN", "de"}, {"RUSSIAN", "ru"}, {"BRAZILIAN", "pt_BR"}, {"NONE", ""}};
+    QCOMPARE(QString::fromStdString(LanguageForLocales(languages, RequestedLocales(get))), chosen);
   }
 
   void TheBrowserVariableGivesItsFirstCommand() {

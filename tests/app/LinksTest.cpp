@@ -3,11 +3,15 @@
 #include "app/CLiNks.h"
 #include "app/DialogBuilder.h"
 #include "app/OpenLink.h"
+#include "app/QtWindowSystem.h"
 #include "tests/app/FakeWindowSystem.h"
 #include "app/Translation.h"
 #include "tests/app/TestRegistry.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QEnterEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -44,10 +48,61 @@ QColor Drawn(const QLabel& label) { return label.palette().color(QPalette::Windo
 
 }  // namespace
 
+// PATH with `folder` first while it lives.
+class ScopedPath {
+ public:
+  explicit ScopedPath(const QString& folder) : saved_(qgetenv("PATH")) {
+    qputenv("PATH", folder.toUtf8() + ":" + saved_);
+  }
+  ~ScopedPath() { qputenv("PATH", saved_); }
+
+ private:
+  QByteArray saved_;
+};
+
+void WriteScript(const QString& path, const QByteArray& body) {
+  QFile file(path);
+  QVERIFY(file.open(QIODevice::WriteOnly));
+  file.write("#!/bin/sh\n" + body);
+  file.close();
+  file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
 class LinksTest : public QObject {
   Q_OBJECT
 
  private slots:
+  // The real openers, started as processes: a slow one never holds the program up,
+  // and a failing one hands over to the next.
+  void ASlowOpenerNeverHoldsTheAboutBoxUp() {
+    QTemporaryDir bin;
+    WriteScript(bin.filePath("xdg-open"), "sleep 3\n");
+    const ScopedPath path(bin.path());
+    QtWindowSystem desktop;
+    CAbout about(desktop, nullptr);
+    about.show();
+    QElapsedTimer clock;
+    clock.start();
+    about.webLink.OnClicked();
+    QTest::keyClick(&about, Qt::Key_Escape);
+    QVERIFY(!about.isVisible());
+    QVERIFY2(clock.elapsed() < 200, qPrintable(QString::number(clock.elapsed())));
+  }
+
+  void AFailingOpenerHandsOverToTheWebPageHandler() {
+    QTemporaryDir bin;
+    WriteScript(bin.filePath("xdg-open"), "exit 4\n");
+    WriteScript(bin.filePath("browse"), "echo \"$1\" > \"$(dirname \"$0\")/opened\"\n");
+    const ScopedPath path(bin.path());
+    qputenv("BROWSER", bin.filePath("browse").toUtf8() + " %s");
+    QtWindowSystem desktop;
+    CAbout about(desktop, nullptr);
+    about.webLink.OnClicked();
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(bin.filePath("opened")), 5000);
+    QTRY_VERIFY(about.webLink.visited);
+    qunsetenv("BROWSER");
+  }
+
   void init() {
     LoadLanguages();
     windowSystem_ = std::make_unique<FakeWindowSystem>();
@@ -199,7 +254,9 @@ class LinksTest : public QObject {
     windowSystem_->defaultHandlerResult = defaultResult;
     windowSystem_->webPageHandler = handler.toStdString();
     windowSystem_->startResult = startResult;
-    QCOMPARE(OpenLink("mailto:a@example.org", *windowSystem_), result);
+    int answer = -1;
+    OpenLink("mailto:a@example.org", *windowSystem_, [&answer](int r) { answer = r; });
+    QCOMPARE(answer, result);
     QCOMPARE(windowSystem_->started.empty() ? QString() : QString::fromStdString(windowSystem_->started[0]), started);
   }
 
