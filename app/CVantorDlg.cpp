@@ -3,6 +3,7 @@
 #include "app/Artwork.h"
 #include "app/DecimalText.h"
 #include "app/DialogBuilder.h"
+#include "app/FitTexts.h"
 #include "app/Translation.h"
 #include "app/WindowSystem.h"
 #include "platform/FontMatch.h"
@@ -111,6 +112,9 @@ void CVantorDlg::OnOpen() {
   UpdateControls();
   SizePreview();
   TranslateLabels();
+  // Translations may be longer than the English texts the template was made for.
+  FitTexts(*this);
+  WidenPopups(*this);
   ConnectHandlers();
   if (firstTabStop != nullptr) firstTabStop->setFocus();
 }

@@ -11,7 +11,11 @@ namespace vantor {
 
 void LoadLanguages() {
   constexpr const char* kMask = "*.lng";
+  constexpr const char* kNoFiles = "*.lng.none";
   Localizer& localizer = Localizer::GetInstance();
+  // A load with the mask already loaded keeps what is loaded: a mask that matches
+  // no file unloads first, so the files' default language is what is read here.
+  localizer.Load(kNoFiles, "");
   localizer.Load(kMask, "");
   // The library answers each call in one buffer, so every text is copied at once.
   std::vector<LanguageLocales> languages;
@@ -23,8 +27,7 @@ void LoadLanguages() {
   }
   const std::string wanted = LanguageForLocales(languages, RequestedLocales([](const char* name) { return std::getenv(name); }));
   if (wanted.empty() || wanted == localizer.GetLanguageName()) return;
-  // A load with the same mask keeps what is loaded: a mask that matches no file unloads first.
-  localizer.Load("*.lng.none", "");
+  localizer.Load(kNoFiles, "");
   localizer.Load(kMask, wanted.c_str());
 }
 

@@ -13,7 +13,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QAbstractItemView>
 #include <QSignalSpy>
+#include <QStyle>
 #include <QTest>
 
 namespace vantor {
@@ -46,6 +48,53 @@ class MainDialogTest : public QObject {
   void cleanup() {
     dialog_.reset();
     windowSystem_.reset();
+  }
+
+  // Each text's width by the font's own metrics, against the room its control gives it.
+  void EveryTextFitsItsControlInEveryLanguage_data() {
+    QTest::addColumn<QByteArray>("lang");
+    QTest::newRow("English") << QByteArray("C");
+    QTest::newRow("German") << QByteArray("de_DE.UTF-8");
+    QTest::newRow("Russian") << QByteArray("ru_RU.UTF-8");
+  }
+
+  void EveryTextFitsItsControlInEveryLanguage() {
+    QFETCH(QByteArray, lang);
+    const QByteArray saved = qgetenv("LANG");
+    qputenv("LANG", lang);
+    LoadLanguages();
+    CVantorDlg dialog(*windowSystem_);
+    dialog.OnOpen();
+    qputenv("LANG", saved);
+    LoadLanguages();
+    const QStyle* style = dialog.style();
+    const int indicator = style->pixelMetric(QStyle::PM_IndicatorWidth) + style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing);
+    for (const QWidget* control : dialog.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+      const QFontMetrics metrics(control->font());
+      QString text;
+      int room = control->width();
+      if (const auto* label = qobject_cast<const QLabel*>(control)) {
+        text = label->text();
+      } else if (const auto* box = qobject_cast<const QCheckBox*>(control)) {
+        text = box->text();
+        room -= indicator;
+      } else if (const auto* button = qobject_cast<const QPushButton*>(control)) {
+        text = button->text();
+      } else if (const auto* frame = qobject_cast<const QGroupBox*>(control)) {
+        text = frame->title();
+      }
+      text.remove(QLatin1Char('&'));
+      QVERIFY2(metrics.horizontalAdvance(text) <= room, qPrintable(text + " in " + control->objectName()));
+      QVERIFY2(control->geometry().right() < dialog.width(), qPrintable(control->objectName()));
+    }
+    // Each drop-down list opens wide enough for its longest entry.
+    for (const QComboBox* list : dialog.findChildren<QComboBox*>()) {
+      int widest = 0;
+      for (int i = 0; i < list->count(); ++i) {
+        widest = std::max(widest, QFontMetrics(list->view()->font()).horizontalAdvance(list->itemText(i)));
+      }
+      QVERIFY2(list->view()->minimumWidth() >= widest, qPrintable(list->objectName()));
+    }
   }
 
   void StartsWithTheEnginesDefaults() {
