@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <unordered_map>
 #include <vector>
 
 namespace vantor::platform {
@@ -49,9 +50,16 @@ class SizedFace {
   int Overhang() const { return overhang_; }
   /// The character of byte `byte` in this font's code page, rasterised (kept for later calls).
   const RenderedGlyph& Glyph(std::uint8_t byte);
+  /// True when the face has a character for Unicode code point `codePoint`.
+  bool HasCodePoint(char32_t codePoint);
+  /// The character of Unicode code point `codePoint`, rasterised as Glyph does (kept for later
+  /// calls); the face's missing-glyph shape when it lacks the character.
+  const RenderedGlyph& CodePointGlyph(char32_t codePoint);
 
  private:
-  RenderedGlyph Render(std::uint8_t byte);
+  const RenderedGlyph& Keep(std::optional<RenderedGlyph>& slot, FT_UInt index);
+  RenderedGlyph Render(FT_UInt index);
+  FT_UInt CodePointIndex(char32_t codePoint);
   void MapCharacters(const CharsetMapping& mapping);
 
   std::shared_ptr<FontFile> file_;
@@ -64,6 +72,7 @@ class SizedFace {
   int overhang_ = 0;
   std::array<FT_UInt, 256> glyphIndex_{};
   std::array<std::optional<RenderedGlyph>, 256> glyphs_;
+  std::unordered_map<char32_t, std::optional<RenderedGlyph>> codePointGlyphs_;
   std::size_t keptBytes_ = 0;
   RenderedGlyph scratch_;  // a character rendered beyond the memory budget
 };
