@@ -1,11 +1,7 @@
 #include "files/ReaderKeyFile.h"
 
 #include "files/ParamsFormat.h"
-#include "files/UniqueFd.h"
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include "files/ReadRegularFile.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -22,55 +18,25 @@ std::string_view UpToNul(std::string_view text) { return text.substr(0, text.fin
 
 bool IsSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
-// Reads the file, `expected` bytes long by its status, but never more than
-// `limit` + 1 bytes, so that a file over the limit (or one that grew) shows as such.
-int ReadBounded(int fd, std::size_t expected, std::size_t limit, std::string& data) {
-  data.resize(std::min(expected, limit) + 1);
-  std::size_t used = 0;
-  for (;;) {
-    const ssize_t got = ::read(fd, data.data() + used, data.size() - used);
-    if (got < 0) {
-      if (errno == EINTR) continue;
-      return errno;
-    }
-    if (got == 0) break;
-    used += static_cast<std::size_t>(got);
-    if (used == data.size()) {
-      if (used > limit) break;
-      data.resize(std::min(2 * used, limit + 1));
-    }
-  }
-  data.resize(used);
-  return 0;
-}
-
 }  // namespace
 
 ReaderKeyFile::ReaderKeyFile(const std::string& path) {
-  // Non-blocking, so that a named pipe cannot hang the open; only regular files are read.
-  const UniqueFd file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-  if (!file.Valid()) {
-    error_ = errno;
-    return;
+  // Pipes, devices and files too large to be params files load as empty files.
+  FileBytes file = ReadRegularFile(path, kMaxParamsFileSize);
+  switch (file.outcome) {
+    case ReadOutcome::Read:
+      data_ = std::move(file.bytes);
+      return;
+    case ReadOutcome::Failed:
+      error_ = file.error;
+      return;
+    case ReadOutcome::Folder:
+      error_ = EISDIR;
+      return;
+    case ReadOutcome::NotRegular:
+    case ReadOutcome::TooLarge:
+      return;
   }
-  struct stat info {};
-  if (::fstat(file.Get(), &info) != 0) {
-    error_ = errno;
-    return;
-  }
-  if (S_ISDIR(info.st_mode)) {
-    error_ = EISDIR;
-    return;
-  }
-  if (!S_ISREG(info.st_mode)) return;
-  const auto expected = static_cast<std::size_t>(info.st_size);
-  if (expected > kMaxParamsFileSize) return;
-  std::string data;
-  if (const int error = ReadBounded(file.Get(), expected, kMaxParamsFileSize, data); error != 0) {
-    error_ = error;
-    return;
-  }
-  if (data.size() <= kMaxParamsFileSize) data_ = std::move(data);
 }
 
 ReaderKeyFile ReaderKeyFile::FromBytes(std::string bytes) {
