@@ -70,6 +70,9 @@ ParsedOptions ParseBakeOptions(const std::vector<std::string>& args) {
       if (!hasValue) return {options, arg + " needs a value"};
       (arg == "-o" ? options.base : options.face) = args[++i];
       fontGiven = fontGiven || arg == "--font";
+    } else if (arg == "--chars" || arg == "--chars-file") {
+      if (!hasValue) return {options, arg + " needs a value"};
+      options.characters.push_back({arg == "--chars-file", args[++i]});
     } else if (arg.size() > 1 && arg[0] == '-') {
       const NumberOption* option = nullptr;
       for (const NumberOption& candidate : kNumberOptions) {
@@ -89,10 +92,13 @@ ParsedOptions ParseBakeOptions(const std::vector<std::string>& args) {
   if (help) {
     options.mode = BakeOptions::Mode::Help;
   } else if (listFonts) {
-    if (fontOptions || !positional.empty() || !options.base.empty()) {
+    if (fontOptions || !positional.empty() || !options.base.empty() || !options.characters.empty()) {
       return {options, "--list-fonts takes no other argument"};
     }
     options.mode = BakeOptions::Mode::ListFonts;
+  } else if (!options.characters.empty()) {
+    // Only a descriptor of the BMFont kind can hold more than the 224 characters of a params file.
+    return {options, "--chars and --chars-file need a descriptor format: a params file holds only 224 characters"};
   } else if (!positional.empty()) {
     if (positional.size() > 1) return {options, "one params file at a time"};
     if (fontOptions) return {options, "a params file and font options do not go together"};

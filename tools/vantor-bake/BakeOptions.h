@@ -19,6 +19,13 @@ struct BakeOptions {
   std::optional<std::int32_t> height, width, weight, charset, quality;  ///< font options given
   std::optional<std::int32_t> textureWidth, leading, kerning;          ///< texture options given
   bool italic = false;     ///< --italic
+
+  /// One source of characters: a RANGES list (--chars) or a characters file (--chars-file).
+  struct CharacterSource {
+    bool file = false;  ///< true for --chars-file
+    std::string text;   ///< the list, or the file's path
+  };
+  std::vector<CharacterSource> characters;  ///< in command-line order; empty: the 8-bit set
 };
 
 /// Options, or the reason the command line was refused.

@@ -1,6 +1,7 @@
 // vantor-bake: the engine and the file logic without a window, for build pipelines.
 
 #include "Bake.h"
+#include "BakeCharacters.h"
 #include "BakeOptions.h"
 #include "platform/FontMatch.h"
 
@@ -29,12 +30,18 @@ int main(int argc, char** argv) {
       for (const std::string& face : vantor::platform::FaceList()) std::puts(face.c_str());
       break;
     case BakeOptions::Mode::FromParams:
-    case BakeOptions::Mode::FromOptions:
+    case BakeOptions::Mode::FromOptions: {
+      vantor::files::CharacterSet characters;
+      if (const auto gathered = vantor::bake::GatherCharacters(parsed.options, characters); !gathered.Ok()) {
+        std::fprintf(stderr, "vantor-bake: %s\n", gathered.message.c_str());
+        return 2;
+      }
       if (const std::string error = vantor::bake::Bake(parsed.options); !error.empty()) {
         std::fprintf(stderr, "vantor-bake: %s\n", error.c_str());
         return 1;
       }
       break;
+    }
   }
   return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 1;
 }
