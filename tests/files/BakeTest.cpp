@@ -153,5 +153,15 @@ TEST(VantorBake, FileSizeLimitIsDiskFullAndKeepsTheOldPair) {
   }
 }
 
+// The params file holds the 224 characters of an 8-bit set, so a character set
+// never goes into one; nothing is read or written.
+TEST(VantorBakeCharacters, AreRefusedForTheParamsFile) {
+  TempDir dir;
+  const BakeRun run = Bake(kDejaVu32 + std::vector<std::string>{"--chars", "32-126", "-o", dir.Path("x")});
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.err, "vantor-bake: --chars and --chars-file need a descriptor format: a params file holds only 224 characters\n");
+  EXPECT_EQ(dir.Listing(), "");
+}
+
 }  // namespace
 }  // namespace vantor::files
