@@ -209,9 +209,10 @@ void CVantorDlg::keyPressEvent(QKeyEvent* event) {
 void CVantorDlg::contextMenuEvent(QContextMenuEvent* event) {
   // The window menu belongs to the window manager here, so its extra item
   // lives in the context menu of the dialog's background.
-  if (windowSystem_.PopUpMenuItem(this, event->globalPos(), QString::fromUtf8(kAboutMenuText))) {
-    OnSystemCommand(kAboutMenuCommand);
-  }
+  const QStringList items{QString::fromUtf8(kAboutMenuText), Translated("Export for game engines...")};
+  const std::optional<int> chosen = windowSystem_.PopUpMenu(this, event->globalPos(), items);
+  if (chosen == 0) OnSystemCommand(kAboutMenuCommand);
+  if (chosen == 1) OnExport();
 }
 
 void CVantorDlg::OnPreviewClosed() {

@@ -66,6 +66,8 @@ class CVantorDlg : public QDialog {
   void OnSaveParams();
   /// "Save texture" 1020: writes the texture as a TGA file.
   void OnSaveTexture();
+  /// Asks for a descriptor name and variant, then writes the BMFont descriptor and its PNG page.
+  void OnExport();
   /// The window-menu commands; 16 runs the untranslated About dialog.
   void OnSystemCommand(int command);
   /// The preview was closed by the user: untick "Show texture" and clear showTexture.

@@ -35,11 +35,13 @@ QMessageBox::Icon BoxIcon(MessageIcon icon) {
 }
 
 std::optional<FileChoice> RunChooser(QFileDialog& chooser, const FileRequest& request) {
-  chooser.setNameFilter(request.filter);
+  const QStringList filters = QStringList{request.filter} + request.moreFilters;
+  chooser.setNameFilters(filters);
   chooser.setDefaultSuffix(request.defaultExtension);
   if (chooser.exec() != QDialog::Accepted || chooser.selectedFiles().isEmpty()) return std::nullopt;
   const QString path = chooser.selectedFiles().constFirst();
-  return FileChoice{path, QFileInfo(path).fileName()};
+  const int filter = static_cast<int>(filters.indexOf(chooser.selectedNameFilter()));
+  return FileChoice{path, QFileInfo(path).fileName(), filter < 0 ? 0 : filter};
 }
 
 // xdg-open's exit codes: 0 success, 1 bad call, 2 no such file, 3 a tool is missing, 4 the action failed.
@@ -87,10 +89,13 @@ void QtWindowSystem::ShowMessage(QWidget* owner, const QString& text, const QStr
 
 int QtWindowSystem::RunModal(QDialog& dialog) { return dialog.exec(); }
 
-bool QtWindowSystem::PopUpMenuItem(QWidget* owner, const QPoint& globalPos, const QString& text) {
+std::optional<int> QtWindowSystem::PopUpMenu(QWidget* owner, const QPoint& globalPos, const QStringList& items) {
   QMenu menu(owner);
-  const QAction* item = menu.addAction(text);
-  return menu.exec(globalPos) == item;
+  for (const QString& text : items) menu.addAction(text);
+  const QAction* chosen = menu.exec(globalPos);
+  const int index = static_cast<int>(menu.actions().indexOf(chosen));
+  if (chosen == nullptr || index < 0) return std::nullopt;
+  return index;
 }
 
 int QtWindowSystem::OpenWithDefaultHandler(const std::string& target) {

@@ -29,7 +29,7 @@ class QtWindowSystem : public WindowSystem {
   /// QDialog::exec.
   int RunModal(QDialog& dialog) override;
   /// A QMenu of one item.
-  bool PopUpMenuItem(QWidget* owner, const QPoint& globalPos, const QString& text) override;
+  std::optional<int> PopUpMenu(QWidget* owner, const QPoint& globalPos, const QStringList& items) override;
   /// Runs xdg-open and maps its exit code onto the link table's results.
   int OpenWithDefaultHandler(const std::string& target) override;
   /// $BROWSER's first command, else the Exec line of the default text/html application.

@@ -2,6 +2,7 @@
 
 #include <QPoint>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 #include <string>
@@ -11,16 +12,18 @@ class QWidget;
 
 namespace vantor {
 
-/// What a file chooser is asked for: one filter and the extension a bare name gets.
+/// What a file chooser is asked for: its filters and the extension a bare name gets.
 struct FileRequest {
-  QString filter;            ///< the one filter, e.g. "TGA (*.tga)"
+  QString filter;            ///< the first filter, e.g. "TGA (*.tga)"
   QString defaultExtension;  ///< appended to a name typed without an extension, e.g. "tga"
+  QStringList moreFilters;   ///< filters offered after the first one
 };
 
 /// What a file chooser answers when the user picked a name.
 struct FileChoice {
   QString path;      ///< full path
   QString fileName;  ///< name with extension, without folder
+  int filter = 0;    ///< the filter chosen: 0 for the first, 1 for the first of moreFilters, ...
 };
 
 /// The icon of a message box.
@@ -48,8 +51,8 @@ class WindowSystem {
   virtual void ShowMessage(QWidget* owner, const QString& text, const QString& caption, MessageIcon icon) = 0;
   /// Runs `dialog` modally and returns its result code.
   virtual int RunModal(QDialog& dialog) = 0;
-  /// Shows a pop-up menu of one item at `globalPos`; true when the user chose it.
-  virtual bool PopUpMenuItem(QWidget* owner, const QPoint& globalPos, const QString& text) = 0;
+  /// Shows a pop-up menu of `items` at `globalPos`; the index of the item chosen, or nullopt.
+  virtual std::optional<int> PopUpMenu(QWidget* owner, const QPoint& globalPos, const QStringList& items) = 0;
   /// Asks the desktop's default handler to open `target`; above 32 on success, else a failure code of the link table.
   virtual int OpenWithDefaultHandler(const std::string& target) = 0;
   /// The command line of the desktop's web-page handler, with its placeholder; empty when there is none.

@@ -1,5 +1,6 @@
 #include "app/CVantorApp.h"
 #include "app/QtWindowSystem.h"
+#include "files/Temporaries.h"
 
 #include <QApplication>
 
@@ -9,6 +10,8 @@ int main(int argc, char* argv[]) {
   // A write beyond the file-size limit then fails with EFBIG, which the file
   // writer reports, instead of ending the process.
   std::signal(SIGXFSZ, SIG_IGN);
+  // A save ended by TERM, INT or HUP leaves no temporary file behind.
+  vantor::files::RemoveTemporariesOnSignals();
   QApplication application(argc, argv);
   vantor::QtWindowSystem windowSystem;
   vantor::CVantorApp theApp;

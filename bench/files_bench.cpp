@@ -8,6 +8,8 @@
 #include "files/TextureTga.h"
 #include "files/UniqueFd.h"
 
+#include "BenchFolder.h"
+
 #include <benchmark/benchmark.h>
 
 #include <fcntl.h>
@@ -25,21 +27,7 @@ using namespace vantor;
 constexpr int kSide = 4096;
 constexpr std::size_t kTgaBytes = files::kTgaHeaderSize + std::size_t{4} * kSide * kSide;
 
-// A folder for the files written, removed at exit.
-const std::string& Folder() {
-  static const struct Dir {
-    std::string path;
-    Dir() {
-      std::string pattern = (std::filesystem::temp_directory_path() / "vantor-bench-XXXXXX").string();
-      path = ::mkdtemp(pattern.data()) != nullptr ? pattern : std::string(".");
-    }
-    ~Dir() {
-      std::error_code ignored;
-      std::filesystem::remove_all(path, ignored);
-    }
-  } dir;
-  return dir.path;
-}
+using bench::Folder;
 
 const platform::Bitmap& Texture() {
   static const auto texture = [] {

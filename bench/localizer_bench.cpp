@@ -5,6 +5,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <string>
 
@@ -58,6 +59,39 @@ void TranslateSourceText(benchmark::State& state, const char* language)
 }
 BENCHMARK_CAPTURE(TranslateSourceText, english, "ENGLISH");
 BENCHMARK_CAPTURE(TranslateSourceText, russian, "RUSSIAN");
+
+// A crafted file: 400,000 sections whose keys share their first, middle and last
+// bytes, the worst case for a table that narrows by bytes; Translate of the last one.
+void TranslateAmongManySections(benchmark::State& state)
+{
+    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "vantor-localizer-bench";
+    std::filesystem::create_directories(folder);
+    // Four files, each under the loader's size cap.
+    for (int part = 0; part < 4; ++part) {
+        std::string file = part == 0 ? "[LANGUAGE]\r\nNAME=MANY\r\nLABEL=m\r\n" : "";
+        for (int i = part * 100000; i < (part + 1) * 100000; ++i) {
+            const std::string key = "k" + std::to_string(1000000 + i) + "k";
+            file += "[" + key + "]\r\nm:" + key + "\r\n";
+        }
+        std::FILE* out = std::fopen((folder / ("many" + std::to_string(part) + ".lng")).c_str(), "wb");
+        if (out != nullptr) {
+            std::fwrite(file.data(), 1, file.size(), out);
+            std::fclose(out);
+        }
+    }
+    Localizer& localizer = Localizer::GetInstance();
+    localizer.Load((folder / "*.none").c_str(), "");
+    localizer.Load((folder / "*.lng").c_str(), "MANY");
+    const std::string last = "k1399999k";
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(localizer.Translate(last.c_str()));
+    }
+    if (std::string(localizer.Translate(last.c_str())) != last) {
+        state.SkipWithError("the crafted language file did not load");
+    }
+    std::filesystem::remove_all(folder);
+}
+BENCHMARK(TranslateAmongManySections);
 
 }  // namespace
 

@@ -75,4 +75,9 @@ TextureSize Fonter::GetTextureSize() const {
   return {texture->Width(), texture->Height()};
 }
 
+platform::SizedFace* Fonter::DrawingFace() {
+  if (font && font->IsUsable()) return font->Face();
+  return fontSystem.DefaultFont().Face();
+}
+
 }  // namespace vantor

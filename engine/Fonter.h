@@ -79,6 +79,9 @@ class Fonter {
   /// Width and height of the texture image; 0 × 0 when there is none.
   TextureSize GetTextureSize() const;
 
+  /// The sized face the texture is measured and drawn with: the font's, or the
+  /// default font's when the font is unusable; null when neither can draw.
+  platform::SizedFace* DrawingFace();
   /// Lays out the characters of `codePoints` (sorted, each once) with the current font and
   /// texture settings, by the texture's row rule, on pages of at most kMaxPageHeight;
   /// characters the face lacks are left out and listed. Changes neither texture nor records.

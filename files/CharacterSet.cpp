@@ -19,36 +19,21 @@ constexpr char32_t kFirstSurrogate = 0xD800;
 constexpr char32_t kLastSurrogate = 0xDFFF;
 
 // The one table of texts for refused characters: %1 the entry or file, %2 the detail.
-constexpr std::array<std::pair<CharacterStatus, std::string_view>, 8> kTexts{{
+constexpr std::array<std::pair<CharacterStatus, std::string_view>, 7> kTexts{{
     {CharacterStatus::NotANumber, "\"%1\" is not a code point or FIRST-LAST range (decimal or 0x hex)."},
     {CharacterStatus::Reversed, "The range \"%1\" ends below its start."},
     {CharacterStatus::BeyondUnicode, "\"%1\" passes the last Unicode code point, 0x10FFFF."},
     {CharacterStatus::Surrogate, "\"%1\" is a surrogate (0xD800-0xDFFF), not a character."},
     {CharacterStatus::NotUtf8, "%1 is not UTF-8 text: byte offset %2 is not part of a valid character."},
     {CharacterStatus::FileTooLarge, "%1 is larger than the %2 bytes a characters file can be."},
-    {CharacterStatus::FileUnread, "%1 is not a regular file."},
     {CharacterStatus::Empty, "No characters were given."},
 }};
 
 CharacterResult Refused(CharacterStatus status, std::string_view subject, std::string_view detail = {}) {
-  std::string_view text;
-  for (const auto& [entry, entryText] : kTexts) {
-    if (entry == status) text = entryText;
+  for (const auto& [entry, text] : kTexts) {
+    if (entry == status) return {status, FillErrorText(text, subject, detail)};
   }
-  std::string message;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const bool mark = text[i] == '%' && i + 1 < text.size();
-    if (mark && text[i + 1] == '1') {
-      message += subject;
-      ++i;
-    } else if (mark && text[i + 1] == '2') {
-      message += detail;
-      ++i;
-    } else {
-      message += text[i];
-    }
-  }
-  return {status, message};
+  return {status, std::string(subject)};
 }
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
@@ -162,25 +147,17 @@ CharacterResult CharacterSet::AddUtf8(std::string_view text, std::string_view na
 
 CharacterResult CharacterSet::AddFile(const std::string& path) {
   const FileBytes file = ReadRegularFile(path, kMaxCharacterFileSize);
-  switch (file.outcome) {
-    case ReadOutcome::Read:
-      return AddUtf8(file.bytes, path);
-    case ReadOutcome::Failed:
-      return {CharacterStatus::FileUnread, FileFailure(FileStatusFromErrno(file.error, FileAccess::Read), path).message};
-    case ReadOutcome::Folder:
-      return {CharacterStatus::FileUnread, FileFailure(FileStatusFromErrno(EISDIR, FileAccess::Read), path).message};
-    case ReadOutcome::NotRegular:
-      return Refused(CharacterStatus::FileUnread, path);
-    case ReadOutcome::TooLarge:
-      return Refused(CharacterStatus::FileTooLarge, path, std::to_string(kMaxCharacterFileSize));
+  if (file.error == EFBIG) return Refused(CharacterStatus::FileTooLarge, path, std::to_string(kMaxCharacterFileSize));
+  if (file.error != 0) {
+    return {CharacterStatus::FileUnread, FileFailureFromErrno(file.error, FileAccess::Read, path).message};
   }
-  return {CharacterStatus::FileUnread, FileFailure(FileStatus::UnknownError, path).message};
+  return AddUtf8(file.bytes, path);
 }
 
 std::vector<char32_t> CharacterSet::CodePoints() const {
   std::vector<char32_t> codePoints;
   codePoints.reserve(size_);
-  for (char32_t codePoint = 0; codePoint <= kLastCodePoint; ++codePoint) {
+  for (char32_t codePoint = 0; codePoint <= kLastCodePoint && codePoints.size() < size_; ++codePoint) {
     if (present_[codePoint]) codePoints.push_back(codePoint);
   }
   return codePoints;

@@ -4,6 +4,8 @@
 #include "files/ReaderKeyFile.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <string>
 
 namespace vantor {
 
@@ -49,7 +51,8 @@ FileResult DescribeLoadParams(const LoadParamsResult& result, const std::string&
     case LoadParamsStatus::Loaded:
       return {};
     case LoadParamsStatus::CannotOpen:
-      return FileFailure(FileStatusFromErrno(result.error, FileAccess::Read), path);
+      if (result.error == EFBIG) return FileFailure(FileStatus::ParamsTooLarge, path, std::to_string(kMaxParamsFileSize));
+      return FileFailureFromErrno(result.error, FileAccess::Read, path);
     case LoadParamsStatus::NotParamsFile:
       return FileFailure(FileStatus::NotParamsFile, path);
     case LoadParamsStatus::ValueOutOfRange:

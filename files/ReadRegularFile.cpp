@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
 
 namespace vantor::files {
 
@@ -35,23 +36,32 @@ int ReadBounded(int fd, std::size_t expected, std::size_t limit, std::string& da
   return 0;
 }
 
+// 0 when `info` is a regular file of at most `limit` bytes, else the errno that refuses it.
+int RefusalOf(const struct stat& info, std::size_t limit) {
+  if (S_ISDIR(info.st_mode)) return EISDIR;
+  if (!S_ISREG(info.st_mode)) return ENODEV;
+  if (static_cast<std::uint64_t>(info.st_size) > limit) return EFBIG;
+  return 0;
+}
+
 }  // namespace
 
 FileBytes ReadRegularFile(const std::string& path, std::size_t limit) {
-  // Non-blocking, so that a named pipe cannot hang the open; only regular files are read.
-  const UniqueFd file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-  if (!file.Valid()) return {ReadOutcome::Failed, errno, {}};
+  // Looked at before it is opened: opening a pipe or a device for reading could block or act.
   struct stat info {};
-  if (::fstat(file.Get(), &info) != 0) return {ReadOutcome::Failed, errno, {}};
-  if (S_ISDIR(info.st_mode)) return {ReadOutcome::Folder, 0, {}};
-  if (!S_ISREG(info.st_mode)) return {ReadOutcome::NotRegular, 0, {}};
-  const auto expected = static_cast<std::size_t>(info.st_size);
-  if (expected > limit) return {ReadOutcome::TooLarge, 0, {}};
+  if (::stat(path.c_str(), &info) != 0) return {errno, {}};
+  if (const int refused = RefusalOf(info, limit); refused != 0) return {refused, {}};
+  // Non-blocking, so that a file swapped for a pipe since cannot hang the open.
+  const UniqueFd file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+  if (!file.Valid()) return {errno, {}};
+  if (::fstat(file.Get(), &info) != 0) return {errno, {}};
+  if (const int refused = RefusalOf(info, limit); refused != 0) return {refused, {}};
   FileBytes content;
-  if (const int error = ReadBounded(file.Get(), expected, limit, content.bytes); error != 0) {
-    return {ReadOutcome::Failed, error, {}};
+  if (const int error = ReadBounded(file.Get(), static_cast<std::size_t>(info.st_size), limit, content.bytes);
+      error != 0) {
+    return {error, {}};
   }
-  if (content.bytes.size() > limit) return {ReadOutcome::TooLarge, 0, {}};
+  if (content.bytes.size() > limit) return {EFBIG, {}};
   return content;
 }
 

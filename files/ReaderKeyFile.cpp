@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <limits>
 
 namespace vantor::files {
@@ -21,22 +22,9 @@ bool IsSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 }  // namespace
 
 ReaderKeyFile::ReaderKeyFile(const std::string& path) {
-  // Pipes, devices and files too large to be params files load as empty files.
   FileBytes file = ReadRegularFile(path, kMaxParamsFileSize);
-  switch (file.outcome) {
-    case ReadOutcome::Read:
-      data_ = std::move(file.bytes);
-      return;
-    case ReadOutcome::Failed:
-      error_ = file.error;
-      return;
-    case ReadOutcome::Folder:
-      error_ = EISDIR;
-      return;
-    case ReadOutcome::NotRegular:
-    case ReadOutcome::TooLarge:
-      return;
-  }
+  error_ = file.error;
+  data_ = std::move(file.bytes);
 }
 
 ReaderKeyFile ReaderKeyFile::FromBytes(std::string bytes) {

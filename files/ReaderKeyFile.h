@@ -13,8 +13,9 @@ namespace vantor::files {
 /// value is the rest of the line. Nothing is trimmed; the first matching line wins.
 class ReaderKeyFile {
  public:
-  /// Loads the file at `path`; stays empty when it cannot be opened, is not a
-  /// regular file, or is larger than a params file can be (kMaxParamsFileSize).
+  /// Loads the file at `path`; stays empty, with Error() saying why, when it cannot be
+  /// opened (EISDIR: a folder; ENODEV: not a regular file, and never opened; EFBIG:
+  /// larger than a params file can be, kMaxParamsFileSize).
   explicit ReaderKeyFile(const std::string& path);
 
   /// A reader over `bytes` as if they were a file's content.

@@ -1,28 +1,138 @@
+// How a set of files is replaced as one.
+//
+// 1. Every folder of the set is locked (flock on the folder, in name order), so
+//    two saves into the same folder, such as two bakes of one BASE, take turns.
+// 2. Leftovers of processes that no longer run are put in order first: a journal
+//    of theirs is finished, their other temporaries are removed. Temporaries are
+//    named ".vantor-<pid>-<n>.<kind>", so the pid says whether the owner runs.
+// 3. Each new file is written to a temporary beside its target, flushed and synced.
+//    Nothing has changed yet: any failure up to here removes the temporaries.
+// 4. Each old file gets a second hard link, so it can be put back.
+// 5. SIGTERM, SIGINT and SIGHUP are held back. A journal naming every temporary,
+//    target and backup is written and renamed into place, whole or not at all.
+// 6. The renames follow each other with nothing in between. If one fails, the
+//    ones done are undone from the backups and the failure says nothing changed.
+// 7. The folders are synced once, then the backups and the journal are removed
+//    and the signals let through: a signal that came meanwhile now removes what
+//    temporaries are left and ends the process with 128 + its number.
+//
+// A SIGKILL during step 6 leaves the journal, which the next save into the folder
+// finishes before it does anything else: the journal exists only once every new
+// file was whole. A file that must be rewritten in place (see FileReplacement)
+// cannot be renamed, so it is written before the renames and is not undone.
 #include "files/ReplaceFiles.h"
 
 #include "files/FileReplacement.h"
+#include "files/SaveJournal.h"
+#include "files/Temporaries.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
 #include <memory>
 
 namespace vantor::files {
 
+namespace {
+
+std::string FolderOf(const std::string& path) {
+  const std::size_t slash = path.rfind('/');
+  if (slash == std::string::npos) return ".";
+  if (slash == 0) return "/";
+  return path.substr(0, slash);
+}
+
+void SyncFolder(const std::string& folder) {
+  const UniqueFd fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (fd.Valid()) ::fsync(fd.Get());
+}
+
+// The old content of a target under a second name, until the set is in place.
+std::string KeepOld(const FileReplacement& replacement) {
+  if (!replacement.Existed() || replacement.InPlace()) return {};
+  std::string backup = TemporaryPath(FolderOf(replacement.Target()), "old");
+  TrackTemporary(backup);
+  if (::link(replacement.Target().c_str(), backup.c_str()) == 0) return backup;
+  UntrackTemporary(backup);
+  return {};
+}
+
+void Remove(const std::string& path) {
+  if (path.empty()) return;
+  ::unlink(path.c_str());
+  UntrackTemporary(path);
+}
+
+}  // namespace
+
 FileResult ReplaceFiles(const std::vector<FileOutput>& outputs) {
   std::vector<std::unique_ptr<FileReplacement>> replacements;
-  replacements.reserve(outputs.size());
+  std::vector<std::string> folders;
   for (const FileOutput& output : outputs) {
     replacements.push_back(std::make_unique<FileReplacement>(output.path));
-    if (!replacements.back()->Status().Ok()) return replacements.back()->Status();
+    folders.push_back(FolderOf(replacements.back()->Target()));
   }
+  std::sort(folders.begin(), folders.end());
+  folders.erase(std::unique(folders.begin(), folders.end()), folders.end());
+  std::vector<std::unique_ptr<FolderLock>> locks;
+  for (const std::string& folder : folders) locks.push_back(std::make_unique<FolderLock>(folder));
+  RecoverFolders(folders);
+
   for (std::size_t i = 0; i < outputs.size(); ++i) {
-    if (!outputs[i].write(replacements[i]->Sink())) return replacements[i]->Discard();
+    FileReplacement& replacement = *replacements[i];
+    if (!replacement.Status().Ok()) return replacement.Status();
+    if (!outputs[i].write(replacement.Sink())) return replacement.Discard();
   }
   for (auto& replacement : replacements) {
     if (FileResult done = replacement->Finish(); !done.Ok()) return done;
   }
   for (auto& replacement : replacements) {
+    if (!replacement->InPlace()) continue;
     if (FileResult done = replacement->Commit(); !done.Ok()) return done;
   }
-  return {};
+
+  std::vector<JournalEntry> entries;
+  for (auto& replacement : replacements) {
+    if (replacement->InPlace()) continue;
+    entries.push_back({replacement->Temporary(), replacement->Target(), KeepOld(*replacement)});
+  }
+  const SignalsHeld held;
+  // One rename is all or nothing by itself; a set needs the journal.
+  const std::string journal = entries.size() > 1 ? WriteJournal(folders.front(), entries) : std::string();
+  if (entries.size() > 1 && journal.empty()) {
+    for (const JournalEntry& entry : entries) Remove(entry.backup);
+    return replacements.front()->FailureOf(EIO);
+  }
+  FileResult result;
+  std::size_t renamed = 0;
+  for (; renamed < entries.size(); ++renamed) {
+    const JournalEntry& entry = entries[renamed];
+    if (::rename(entry.temporary.c_str(), entry.target.c_str()) != 0) {
+      const int error = errno;
+      for (auto& replacement : replacements) {
+        if (replacement->Target() == entry.target) result = replacement->FailureOf(error);
+      }
+      break;
+    }
+    UntrackTemporary(entry.temporary);
+  }
+  if (renamed < entries.size()) {
+    // Put back what was replaced: a backup over its target, or no file where there was none.
+    for (std::size_t i = 0; i < renamed; ++i) {
+      if (!entries[i].backup.empty()) {
+        ::rename(entries[i].backup.c_str(), entries[i].target.c_str());
+      } else {
+        ::unlink(entries[i].target.c_str());
+      }
+    }
+    if (renamed > 0 || entries.size() > 1) result.message += std::string(" ") + kNothingChangedText;
+  }
+  for (const std::string& folder : folders) SyncFolder(folder);
+  for (const JournalEntry& entry : entries) Remove(entry.backup);
+  if (!journal.empty()) ::unlink(journal.c_str());
+  return result;
 }
 
 }  // namespace vantor::files

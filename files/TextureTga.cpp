@@ -1,12 +1,11 @@
 #include "files/TextureTga.h"
 
 #include "files/FileReplacement.h"
+#include "files/WhiteAlpha.h"
 
 #include <algorithm>
 #include <array>
-#include <bit>
 #include <cstdint>
-#include <cstring>
 #include <vector>
 
 namespace vantor::files {
@@ -25,28 +24,6 @@ std::array<std::uint8_t, kTgaHeaderSize> Header(int width, int height) {
           0, 0, 0, 0,                              // x and y origin
           low(width), high(width), low(height), high(height),
           32, 8};                                  // 32 bits a pixel; 8 alpha bits, origin bottom left
-}
-
-// The four bytes of one pixel as they lie in memory: FF FF FF and the red byte of
-// 0x00RRGGBB, the coverage, as alpha.
-std::uint32_t Record(std::uint32_t pixel) {
-  // Little-endian: 0xRR?????? with the low three bytes set; the shift drops the unused top byte.
-  if constexpr (std::endian::native == std::endian::little) return (pixel << 8) | 0x00FFFFFFu;
-  return ((pixel >> 16) & 0xFF) | 0xFFFFFF00u;
-}
-
-// Converts a row in fixed groups of pixels copied through local arrays: with a
-// known count and no possible overlap the compiler turns each group into vector code.
-void ConvertRow(const std::uint32_t* pixels, std::uint32_t* records, std::size_t width) {
-  constexpr std::size_t kGroup = 8;
-  std::size_t x = 0;
-  for (; x + kGroup <= width; x += kGroup) {
-    std::uint32_t group[kGroup];
-    std::memcpy(group, pixels + x, sizeof group);
-    for (std::uint32_t& value : group) value = Record(value);
-    std::memcpy(records + x, group, sizeof group);
-  }
-  for (; x < width; ++x) records[x] = Record(pixels[x]);
 }
 
 }  // namespace
@@ -68,7 +45,7 @@ bool WriteTextureTga(ByteSink& out, const platform::Bitmap* texture) {
   std::vector<std::uint32_t> block(rowsPerBlock * static_cast<std::size_t>(width));
   std::size_t used = 0;
   for (int y = height - 1; y >= 0; --y) {
-    ConvertRow(texture->Row(y), block.data() + used, static_cast<std::size_t>(width));
+    WhiteAlphaRow(texture->Row(y), block.data() + used, static_cast<std::size_t>(width));
     used += static_cast<std::size_t>(width);
     if (used == block.size() || y == 0) {
       if (!out.Write(block.data(), used * 4)) return false;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string_view>
 #include <vector>
 
@@ -10,7 +11,8 @@ namespace localizer {
 /// the same however far it runs: a value may run on over many sections to the next CR or ';'.
 class LanguageFile {
 public:
-    /// Indexes bytes, which must outlive this object.
+    /// Indexes bytes, which must outlive this object and are at most 4 GiB long (the
+    /// loader takes no file of more than 4 MiB).
     explicit LanguageFile(std::string_view bytes);
 
     /// Returns the file's bytes.
@@ -21,11 +23,13 @@ public:
     std::size_t ValueEnd(std::size_t start) const noexcept;
 
 private:
+    using Offset = std::uint32_t;
+
     std::string_view bytes;
     // Every CR and ';' position in order, then the size: the places where values stop.
-    std::vector<std::size_t> stops;
+    std::vector<Offset> stops;
     // Per stop: the position just after the last byte before it that is not a space or tab.
-    std::vector<std::size_t> trimmedEnds;
+    std::vector<Offset> trimmedEnds;
 };
 
 }  // namespace localizer

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <memory>
 #include <optional>
 
@@ -58,6 +59,10 @@ std::vector<std::string> MatchingNames(const MaskParts& parts)
     return names;
 }
 
+// No language file comes near this; a larger file is skipped as if it were not there,
+// so that a stray or hostile file cannot take the program's memory and start-up time.
+constexpr std::size_t kMaxLanguageFileSize = std::size_t{4} << 20;
+
 std::optional<std::string> ReadWholeFile(const std::string& path)
 {
     // O_NONBLOCK keeps a FIFO from blocking the open; only regular files are read.
@@ -66,7 +71,8 @@ std::optional<std::string> ReadWholeFile(const std::string& path)
         return std::nullopt;
     }
     struct stat status {};
-    if (fstat(file.Get(), &status) != 0 || !S_ISREG(status.st_mode)) {
+    if (fstat(file.Get(), &status) != 0 || !S_ISREG(status.st_mode) ||
+        static_cast<std::uint64_t>(status.st_size) > kMaxLanguageFileSize) {
         return std::nullopt;
     }
     // The size is only a first guess: the file is read up to its end, however long it now is.
@@ -88,6 +94,9 @@ std::optional<std::string> ReadWholeFile(const std::string& path)
             return std::nullopt;
         }
         used += static_cast<std::size_t>(count);
+        if (used > kMaxLanguageFileSize) {
+            return std::nullopt;  // it grew past the cap while being read
+        }
     }
     contents.resize(used);
     return contents;

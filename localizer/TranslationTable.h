@@ -1,16 +1,17 @@
 #pragma once
 
-#include <array>
+#include <functional>
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace localizer {
 
-/// Maps source texts to translated texts, narrowing a lookup by the key's first byte, then its
-/// last byte, then its middle byte. Keys may repeat; the first one added wins. The table owns
-/// its keys; the texts are views whose bytes the caller keeps alive as long as the table.
+/// Maps source texts to translated texts through a hash of the whole key, so a lookup takes
+/// the same time however many keys there are. Keys may repeat; the first one added wins. The
+/// table owns its keys; the texts are views whose bytes the caller keeps alive as long as the table.
 class TranslationTable {
 public:
     /// What Find returns for a key that was never added.
@@ -29,23 +30,13 @@ public:
     std::string_view Text(std::size_t position) const noexcept;
 
 private:
-    struct Pair {
-        std::string key;
-        std::size_t position;
-    };
-    // Level 3: the pairs of keys sharing first, last and middle byte, in the order added.
-    struct MiddleBucket {
-        unsigned char tag;
-        std::vector<Pair> pairs;
-    };
-    // Level 2: the middle-byte buckets of keys sharing first and last byte.
-    struct LastBucket {
-        unsigned char tag;
-        std::vector<MiddleBucket> middles;
+    // Finds a std::string key from a std::string_view without making a string.
+    struct KeyHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view key) const noexcept { return std::hash<std::string_view>{}(key); }
     };
 
-    // Level 1: one slot per first byte; an empty slot holds no key.
-    std::array<std::vector<LastBucket>, 256> slots;
+    std::unordered_map<std::string, std::size_t, KeyHash, std::equal_to<>> positions;
     std::vector<std::string_view> texts;
 };
 

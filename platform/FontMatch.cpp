@@ -1,6 +1,7 @@
 #include "platform/FontMatch.h"
 
 #include "platform/CodePage.h"
+#include "platform/FamilyMatch.h"
 #include "platform/Handles.h"
 
 #include <algorithm>
@@ -34,14 +35,15 @@ bool LessWithoutCase(const std::string& a, const std::string& b) {
 }  // namespace
 
 FontMatch MatchFont(const LOGFONTA& desc) {
+  if (std::optional<FontMatch> inFamily = MatchInFamily(desc)) return *inFamily;
   FontMatch match;
   FcConfigPtr config = ReferenceFontConfig();
   FcPatternPtr pattern(FcPatternCreate());
   if (!config || !pattern) return match;
 
-  char family[sizeof desc.lfFaceName + 1] = {};
-  std::copy(std::begin(desc.lfFaceName), std::end(desc.lfFaceName), family);
-  if (family[0] != '\0') FcPatternAddString(pattern.get(), FC_FAMILY, AsFc(family));
+  char descFamily[sizeof desc.lfFaceName + 1] = {};
+  std::copy(std::begin(desc.lfFaceName), std::end(desc.lfFaceName), descFamily);
+  if (descFamily[0] != '\0') FcPatternAddString(pattern.get(), FC_FAMILY, AsFc(descFamily));
 
   // fontconfig reads weight 0 as thin; the description's 0 means "don't care".
   const int weight = desc.lfWeight == 0 ? 400 : std::clamp(desc.lfWeight, 1, 1000);
@@ -68,6 +70,12 @@ FontMatch MatchFont(const LOGFONTA& desc) {
   FcMatrix* matrix = nullptr;
   if (FcPatternGetMatrix(best.get(), FC_MATRIX, 0, &matrix) == FcResultMatch && matrix != nullptr) {
     match.oblique = matrix->xy != 0.0;
+  }
+  // Which family fontconfig went to: the asked name may be an alias or unknown.
+  FcChar8* family = nullptr;
+  for (int i = 0; FcPatternGetString(best.get(), FC_FAMILY, i, &family) == FcResultMatch; ++i) {
+    if (match.family.empty()) match.family = AsChar(family);
+    if (strcasecmp(AsChar(family), descFamily) == 0) match.named = true;
   }
   return match;
 }

@@ -153,6 +153,7 @@ void SizedFace::MapCharacters(const CharsetMapping& mapping) {
       FT_UInt index = FT_Get_Char_Index(face, 0xF000u + byte);
       if (index == 0) index = FT_Get_Char_Index(face, static_cast<FT_ULong>(byte));
       glyphIndex_[byte] = index;
+      codePoints_[byte] = byte;
     }
     if (hasSymbolMap && previous != nullptr) FT_Set_Charmap(face, previous);
     return;
@@ -161,7 +162,13 @@ void SizedFace::MapCharacters(const CharsetMapping& mapping) {
     const std::int32_t codePoint = mapping.codePoints[byte];
     // An undefined byte draws the face's missing-glyph shape (glyph 0).
     glyphIndex_[byte] = codePoint < 0 ? 0 : FT_Get_Char_Index(face, static_cast<FT_ULong>(codePoint));
+    codePoints_[byte] = codePoint;
   }
+}
+
+double SizedFace::PixelsPerUnitX() const {
+  // x_scale turns font units into 26.6 pixels, as a 16.16 factor.
+  return static_cast<double>(size_->metrics.x_scale) / 65536.0 / 64.0;
 }
 
 const RenderedGlyph& SizedFace::Glyph(std::uint8_t byte) { return Keep(glyphs_[byte], glyphIndex_[byte]); }

@@ -55,6 +55,16 @@ class SizedFace {
   /// The character of Unicode code point `codePoint`, rasterised as Glyph does (kept for later
   /// calls); the face's missing-glyph shape when it lacks the character.
   const RenderedGlyph& CodePointGlyph(char32_t codePoint);
+  /// The Unicode code point byte `byte` stands for (the byte itself in the symbol set); -1 for none.
+  std::int32_t CodePoint(std::uint8_t byte) const { return codePoints_[byte]; }
+  /// True when the face has its own glyph for byte `byte` (not the missing-glyph shape).
+  bool HasGlyph(std::uint8_t byte) const { return glyphIndex_[byte] != 0; }
+  /// The face's glyph index for byte `byte`; 0 for the missing-glyph shape.
+  unsigned GlyphIndex(std::uint8_t byte) const { return glyphIndex_[byte]; }
+  /// The FreeType face, for reading its tables; sizing and drawing stay with this object.
+  FT_Face FreeTypeFace() const { return file_->Face(); }
+  /// Horizontal pixels per font unit at this size (widening included).
+  double PixelsPerUnitX() const;
 
  private:
   const RenderedGlyph& Keep(std::optional<RenderedGlyph>& slot, FT_UInt index);
@@ -71,6 +81,7 @@ class SizedFace {
   FT_Pos emboldenStrength_ = 0;  // 26.6 pixels, 0 for none
   int overhang_ = 0;
   std::array<FT_UInt, 256> glyphIndex_{};
+  std::array<std::int32_t, 256> codePoints_{};
   std::array<std::optional<RenderedGlyph>, 256> glyphs_;
   std::unordered_map<char32_t, std::optional<RenderedGlyph>> codePointGlyphs_;
   std::size_t keptBytes_ = 0;

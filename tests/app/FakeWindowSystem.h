@@ -28,7 +28,9 @@ class FakeWindowSystem : public WindowSystem {
  public:
   std::optional<FileChoice> ChooseSaveFile(QWidget*, const FileRequest& request) override {
     saveRequests.push_back(request);
-    return Choice(savePaths);
+    std::optional<FileChoice> choice = Choice(savePaths);
+    if (choice) choice->filter = saveFilter;
+    return choice;
   }
   std::optional<FileChoice> ChooseOpenFile(QWidget*, const FileRequest& request) override {
     openRequests.push_back(request);
@@ -46,9 +48,9 @@ class FakeWindowSystem : public WindowSystem {
     if (onModal) onModal(dialog);
     return QDialog::Rejected;
   }
-  bool PopUpMenuItem(QWidget*, const QPoint&, const QString& text) override {
-    menuItems.push_back(text);
-    return chooseMenuItem;
+  std::optional<int> PopUpMenu(QWidget*, const QPoint&, const QStringList& items) override {
+    menuItems = items;
+    return chosenMenuItem;
   }
   int OpenWithDefaultHandler(const std::string& target) override {
     opened.push_back(target);
@@ -64,7 +66,8 @@ class FakeWindowSystem : public WindowSystem {
   std::deque<QString> savePaths;  ///< paths the save chooser answers, in turn; empty cancels
   std::deque<QString> openPaths;  ///< paths the open chooser answers, in turn; empty cancels
   std::deque<MessageAnswer> answers;                  ///< answers of OK/Cancel boxes, in turn
-  bool chooseMenuItem = false;
+  std::optional<int> chosenMenuItem;  ///< the item the pop-up menu answers; none cancels
+  int saveFilter = 0;                 ///< the filter the save chooser answers with
   int defaultHandlerResult = 31;
   std::string webPageHandler;
   int startResult = 33;

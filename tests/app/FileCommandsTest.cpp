@@ -66,6 +66,40 @@ class FileCommandsTest : public QObject {
     QVERIFY(QDir(folder_->path()).isEmpty());
   }
 
+  void ExportWritesTheChosenVariantAndItsPage_data() {
+    QTest::addColumn<int>("filter");
+    QTest::addColumn<QByteArray>("start");
+    QTest::newRow("text") << 0 << QByteArray("info face=");
+    QTest::newRow("xml") << 1 << QByteArray("<?xml");
+    QTest::newRow("binary") << 2 << QByteArray("BMF\x03");
+  }
+
+  void ExportWritesTheChosenVariantAndItsPage() {
+    QFETCH(int, filter);
+    QFETCH(QByteArray, start);
+    const QString path = folder_->filePath(QStringLiteral("game.fnt"));
+    windowSystem_->savePaths = {path};
+    windowSystem_->saveFilter = filter;
+    dialog_->OnExport();
+    QCOMPARE(windowSystem_->saveRequests[0].moreFilters.size(), 2);
+    QCOMPARE(windowSystem_->saveRequests[0].defaultExtension, QStringLiteral("fnt"));
+    QVERIFY(Read(path).startsWith(start));
+    QVERIFY(Read(folder_->filePath(QStringLiteral("game_0.png"))).startsWith("\x89PNG"));
+    QVERIFY(windowSystem_->messages.empty());
+  }
+
+  void ExportAsksBeforeReplacingTheDescriptorOrThePage() {
+    const QString page = folder_->filePath(QStringLiteral("game_0.png"));
+    Write(page, "old page");
+    windowSystem_->savePaths = {folder_->filePath(QStringLiteral("game.fnt"))};
+    windowSystem_->answers = {MessageAnswer::Cancel};
+    dialog_->OnExport();
+    QCOMPARE(windowSystem_->messages.size(), std::size_t{1});
+    QVERIFY(windowSystem_->messages[0].text.contains(QStringLiteral("game_0.png")));
+    QCOMPARE(Read(page), QByteArray("old page"));
+    QVERIFY(!QFile::exists(folder_->filePath(QStringLiteral("game.fnt"))));
+  }
+
   void TheTextureIsWrittenWhole() {
     const QString path = folder_->filePath(QStringLiteral("font.tga"));
     windowSystem_->savePaths = {path};

@@ -274,19 +274,25 @@ class MainDialogTest : public QObject {
     QVERIFY(!dialog_->isVisible());
   }
 
-  void TheBackgroundMenuOffersTheAboutItem_data() {
-    QTest::addColumn<bool>("chosen");
-    QTest::newRow("chosen") << true;
-    QTest::newRow("dismissed") << false;
+  void TheBackgroundMenuOffersAboutAndExport_data() {
+    QTest::addColumn<int>("chosen");
+    QTest::addColumn<QStringList>("modal");
+    QTest::addColumn<int>("saveChoosers");
+    QTest::newRow("about") << 0 << QStringList({"About Vantor"}) << 0;
+    QTest::newRow("export") << 1 << QStringList() << 1;
+    QTest::newRow("dismissed") << -1 << QStringList() << 0;
   }
 
-  void TheBackgroundMenuOffersTheAboutItem() {
-    QFETCH(bool, chosen);
-    windowSystem_->chooseMenuItem = chosen;
+  void TheBackgroundMenuOffersAboutAndExport() {
+    QFETCH(int, chosen);
+    QFETCH(QStringList, modal);
+    QFETCH(int, saveChoosers);
+    if (chosen >= 0) windowSystem_->chosenMenuItem = chosen;
     QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2), QPoint(2, 2));
     QApplication::sendEvent(dialog_.get(), &event);
-    QCOMPARE(windowSystem_->menuItems, QStringList({"&About Vantor..."}));
-    QCOMPARE(windowSystem_->modalTitles, chosen ? QStringList({"About Vantor"}) : QStringList());
+    QCOMPARE(windowSystem_->menuItems, QStringList({"&About Vantor...", "Export for game engines..."}));
+    QCOMPARE(windowSystem_->modalTitles, modal);
+    QCOMPARE(static_cast<int>(windowSystem_->saveRequests.size()), saveChoosers);
   }
 
   void TheTextsOfTypedListEditsSelectNothing() {

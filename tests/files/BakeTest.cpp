@@ -1,3 +1,4 @@
+#include "BakeRunner.h"
 #include "TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -16,44 +17,10 @@ using test::ReadFile;
 using test::TempDir;
 using test::WriteFile;
 
-struct BakeRun {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
-
-// Runs vantor-bake with `args`, under a file-size limit when `sizeLimit` is not 0.
-BakeRun Bake(const std::vector<std::string>& args, rlim_t sizeLimit = 0) {
-  const TempDir streams;
-  const pid_t child = ::fork();
-  if (child == 0) {
-    const int out = ::open(streams.Path("out").c_str(), O_WRONLY | O_CREAT, 0600);
-    const int err = ::open(streams.Path("err").c_str(), O_WRONLY | O_CREAT, 0600);
-    const rlimit limit{sizeLimit, sizeLimit};
-    if (out < 0 || err < 0 || ::dup2(out, 1) < 0 || ::dup2(err, 2) < 0) ::_exit(126);
-    if (sizeLimit != 0 && ::setrlimit(RLIMIT_FSIZE, &limit) != 0) ::_exit(126);
-    std::vector<char*> argv{const_cast<char*>(VANTOR_BAKE)};
-    for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
-    argv.push_back(nullptr);
-    ::execv(VANTOR_BAKE, argv.data());
-    ::_exit(127);
-  }
-  BakeRun run;
-  int status = 0;
-  if (child > 0 && ::waitpid(child, &status, 0) == child) run.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128;
-  run.out = ReadFile(streams.Path("out"));
-  // The program's own message is one line; a sanitizer build may add its report after it.
-  run.err = ReadFile(streams.Path("err"));
-  run.err = run.err.substr(0, run.err.find('\n') + 1);
-  return run;
-}
-
-const std::vector<std::string> kDejaVu32 = {"--font", "DejaVu Sans", "--height", "32"};
-
-std::vector<std::string> operator+(std::vector<std::string> args, const std::vector<std::string>& more) {
-  args.insert(args.end(), more.begin(), more.end());
-  return args;
-}
+using test::Bake;
+using test::BakeRun;
+using test::kDejaVu32;
+using test::operator+;
 
 TEST(VantorBake, OptionsGiveATextureAndItsParamsFile) {
   TempDir dir;
@@ -110,7 +77,7 @@ TEST(VantorBake, RefusalsSayWhyAndWriteNothing) {
       {{"@/missing.txt"}, 1, "@/missing.txt was not found."},
       {{"@/noise.txt", "-o", "@/x"}, 1, "@/noise.txt is not a font params file."},
       {{"@/wide.txt", "-o", "@/x"}, 1, "The \"Texture width\" value in @/wide.txt is missing or out of range."},
-      {kDejaVu32 + std::vector<std::string>{"-o", "@/no/x"}, 1, "@/no/x.tga contains an invalid path."},
+      {kDejaVu32 + std::vector<std::string>{"-o", "@/no/x"}, 1, "The folder of @/no/x.tga does not exist."},
   };
   for (const Refusal& refusal : refusals) {
     std::vector<std::string> args = refusal.args;
@@ -128,7 +95,7 @@ TEST(VantorBake, RefusalsSayWhyAndWriteNothing) {
 
 // Both files are whole before either replaces its old version: a limit that the
 // texture passes and its params file does not, or one that the texture hits.
-TEST(VantorBake, FileSizeLimitIsDiskFullAndKeepsTheOldPair) {
+TEST(VantorBake, FileSizeLimitIsNamedAndKeepsTheOldPair) {
   TempDir dir;
   const std::vector<std::string> tiny = {"--font", "DejaVu Sans", "--height", "1", "--texture-width", "8", "-o"};
   ASSERT_EQ(Bake(tiny + std::vector<std::string>{dir.Path("probe")}).status, 0);
@@ -146,21 +113,117 @@ TEST(VantorBake, FileSizeLimitIsDiskFullAndKeepsTheOldPair) {
   for (const auto& [args, failing] : cases) {
     const BakeRun run = Bake(args, tgaSize);
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "vantor-bake: Disk full while accessing " + dir.Path(failing) + ".\n");
+    EXPECT_EQ(run.err, "vantor-bake: " + dir.Path(failing) + " would pass the file-size limit of " +
+                           std::to_string(tgaSize) + " bytes.\n");
     EXPECT_TRUE(ReadFile(dir.Path("x.tga")) == "old tga") << failing;
     EXPECT_TRUE(ReadFile(dir.Path("x.txt")) == "old txt") << failing;
     EXPECT_EQ(dir.Listing(), "x.tga x.txt");
   }
 }
 
-// The params file holds the 224 characters of an 8-bit set, so a character set
-// never goes into one; nothing is read or written.
-TEST(VantorBakeCharacters, AreRefusedForTheParamsFile) {
+struct ExportFault {
+  const char* name;
+  std::string base;  // under the test's folder
+  rlim_t sizeLimit;
+  bool readOnlyFolder;
+  std::string err;   // the start of the message after "vantor-bake: "
+};
+
+// The descriptor and its page are replaced together or not at all.
+TEST(VantorBake, AFailedExportKeepsTheOldFilesAndLeavesNoLitter) {
+  const ExportFault faults[] = {
+      {"missing folder", "no/x", 0, false, "The folder of @/no/x.fnt does not exist."},
+      {"file-size limit", "x", 4096, false, "@/x.fnt would pass the file-size limit of 4096 bytes."},
+      {"read-only folder", "x", 0, true, "Access to @/x.fnt was denied."},
+  };
+  for (const ExportFault& fault : faults) {
+    TempDir dir;
+    WriteFile(dir.Path("x.fnt"), "old descriptor");
+    WriteFile(dir.Path("x_0.png"), "old page");
+    if (fault.readOnlyFolder) ::chmod(dir.Path().c_str(), 0555);
+    const BakeRun run = Bake(kDejaVu32 + std::vector<std::string>{"--format", "fnt", "-o", dir.Path(fault.base)},
+                             fault.sizeLimit, fault.readOnlyFolder);
+    ::chmod(dir.Path().c_str(), 0700);
+    std::string err = fault.err;
+    err.replace(err.find('@'), 1, dir.Path());
+    EXPECT_EQ(run.status, 1) << fault.name;
+    EXPECT_EQ(run.err, "vantor-bake: " + err + "\n") << fault.name;
+    EXPECT_EQ(ReadFile(dir.Path("x.fnt")), "old descriptor") << fault.name;
+    EXPECT_EQ(ReadFile(dir.Path("x_0.png")), "old page") << fault.name;
+    EXPECT_EQ(dir.Listing(), "x.fnt x_0.png") << fault.name;
+  }
+}
+
+TEST(VantorBake, AnUnknownFormatIsACommandLineError) {
   TempDir dir;
-  const BakeRun run = Bake(kDejaVu32 + std::vector<std::string>{"--chars", "32-126", "-o", dir.Path("x")});
+  const BakeRun run = Bake(kDejaVu32 + std::vector<std::string>{"--format", "png", "-o", dir.Path("x")});
   EXPECT_EQ(run.status, 2);
-  EXPECT_EQ(run.err, "vantor-bake: --chars and --chars-file need a descriptor format: a params file holds only 224 characters\n");
+  EXPECT_EQ(run.err, "vantor-bake: unknown format \"png\"; the formats are params, fnt, fnt-xml, fnt-binary\n");
+  EXPECT_EQ(Bake(kDejaVu32 + std::vector<std::string>{"--format", "fnt", "--format", "fnt-xml", "-o", dir.Path("x")}).status, 2);
   EXPECT_EQ(dir.Listing(), "");
+}
+
+// Every refusal of a character set is a command-line error: exit 2, nothing written,
+// an old descriptor and page kept.
+TEST(VantorBakeCharacters, BadSetsAreRefusedAndWriteNothing) {
+  TempDir dir;
+  WriteFile(dir.Path("latin1.txt"), "na\xEFve\n");
+  WriteFile(dir.Path("lines.txt"), "\r\n\n");
+  WriteFile(dir.Path("x.fnt"), "old descriptor");
+  WriteFile(dir.Path("x_0.png"), "old page");
+  const std::vector<std::string> fnt = kDejaVu32 + std::vector<std::string>{"--format", "fnt", "-o", "@/x"};
+  const Refusal refusals[] = {
+      {fnt + std::vector<std::string>{"--chars", "0x4FF-0x400"}, 2, "The range \"0x4FF-0x400\" ends below its start."},
+      {fnt + std::vector<std::string>{"--chars", "32,0x110000"}, 2, "\"0x110000\" passes the last Unicode code point"},
+      {fnt + std::vector<std::string>{"--chars", "0xDC00"}, 2, "\"0xDC00\" is a surrogate"},
+      {fnt + std::vector<std::string>{"--chars", "32-126", "--chars", "x"}, 2, "\"x\" is not a code point"},
+      {fnt + std::vector<std::string>{"--chars-file", "@/latin1.txt"}, 2,
+       "@/latin1.txt is not UTF-8 text: byte offset 2 is not part of a valid character."},
+      {fnt + std::vector<std::string>{"--chars-file", "@/absent.txt"}, 2, "@/absent.txt was not found."},
+      {fnt + std::vector<std::string>{"--chars-file", "@/lines.txt"}, 2, "No characters were given."},
+      {fnt + std::vector<std::string>{"--chars"}, 2, "--chars needs a value"},
+      {kDejaVu32 + std::vector<std::string>{"--chars", "65", "-o", "@/x"}, 2,
+       "--chars and --chars-file need --format fnt, fnt-xml or fnt-binary"},
+      {fnt + std::vector<std::string>{"--chars", "65", "--format", "params"}, 2, "--chars and --chars-file need"},
+      {fnt + std::vector<std::string>{"--chars", "0x4E00-0x4E09"}, 1, "the face has none of the 10 characters asked for"},
+  };
+  for (const Refusal& refusal : refusals) {
+    std::vector<std::string> args = refusal.args;
+    for (std::string& arg : args) {
+      if (arg[0] == '@') arg = dir.Path() + arg.substr(1);
+    }
+    std::string err = refusal.err;
+    for (std::size_t at; (at = err.find('@')) != std::string::npos;) err.replace(at, 1, dir.Path());
+    const BakeRun run = Bake(args);
+    EXPECT_EQ(run.status, refusal.status) << run.err;
+    EXPECT_EQ(run.err.substr(0, 13 + err.size()), "vantor-bake: " + err);
+  }
+  EXPECT_EQ(ReadFile(dir.Path("x.fnt")), "old descriptor");
+  EXPECT_EQ(ReadFile(dir.Path("x_0.png")), "old page");
+  EXPECT_EQ(dir.Listing(), "latin1.txt lines.txt x.fnt x_0.png");
+}
+
+// The descriptor and all pages are replaced together: a failure keeps every old file.
+TEST(VantorBakeCharacters, AFailedBakeKeepsEveryOldPage) {
+  TempDir dir;
+  for (const char* name : {"x.fnt", "x_0.png", "x_1.png", "x_2.png"}) WriteFile(dir.Path(name), "old");
+  const BakeRun run = Bake(kDejaVu32 + std::vector<std::string>{"--texture-width", "32", "--chars", "32-126,0x400-0x4FF",
+                                                                "--format", "fnt", "-o", dir.Path("x")},
+                           53000);  // the descriptor and the first page pass, the second does not
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err.find("vantor-bake: "), 0u) << run.err;
+  for (const char* name : {"x.fnt", "x_0.png", "x_1.png", "x_2.png"}) EXPECT_EQ(ReadFile(dir.Path(name)), "old") << name;
+  EXPECT_EQ(dir.Listing(), "x.fnt x_0.png x_1.png x_2.png");
+
+  // Without the limit, the same bake replaces them all and lists every page.
+  ASSERT_EQ(Bake(kDejaVu32 + std::vector<std::string>{"--texture-width", "32", "--chars", "32-126,0x400-0x4FF", "--format",
+                                                      "fnt", "-o", dir.Path("x")})
+                .status,
+            0);
+  const std::string descriptor = ReadFile(dir.Path("x.fnt"));
+  EXPECT_NE(descriptor.find("pages=3 "), std::string::npos);
+  EXPECT_NE(descriptor.find("page id=2 file=\"x_2.png\""), std::string::npos);
+  for (const char* name : {"x_0.png", "x_1.png", "x_2.png"}) EXPECT_EQ(ReadFile(dir.Path(name)).substr(1, 3), "PNG") << name;
 }
 
 }  // namespace

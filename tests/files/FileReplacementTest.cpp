@@ -62,7 +62,8 @@ TEST(FileReplacement, UnusableTargetsAreRefusedWithTheirCause) {
   TempDir dir;
   ::mkdir(dir.Path("folder").c_str(), 0755);
   const std::tuple<std::string, FileStatus, std::string> cases[] = {
-      {dir.Path("missing/f.tga"), FileStatus::InvalidPath, dir.Path("missing/f.tga") + " contains an invalid path."},
+      {dir.Path("missing/f.tga"), FileStatus::FolderMissing, "The folder of " + dir.Path("missing/f.tga") + " does not exist."},
+      {dir.Path(std::string(300, 'n')), FileStatus::NameTooLong, "The name " + dir.Path(std::string(300, 'n')) + " is too long for its file system."},
       {dir.Path("folder"), FileStatus::AccessDenied, "Access to " + dir.Path("folder") + " was denied."},
       {dir.Path("folder/"), FileStatus::AccessDenied, "Access to " + dir.Path("folder/") + " was denied."},
       {"", FileStatus::InvalidPath, " contains an invalid path."},
@@ -92,14 +93,14 @@ TEST(FileReplacement, ReadOnlyTargetsAndFoldersAreRefusedAndKept) {
 }
 
 // A size limit hit midway, in a large write or in the last flush of a small file:
-// the write fails as a full disk and the old file stays whole.
-TEST(FileReplacement, FileSizeLimitMidWriteIsDiskFullAndKeepsTheOldFile) {
+// the write fails naming the limit, and the old file stays whole.
+TEST(FileReplacement, FileSizeLimitMidWriteNamesTheLimitAndKeepsTheOldFile) {
   TempDir dir;
   WriteFile(dir.Path("font.tga"), "old texture");
   const auto texture = platform::Bitmap::Create(256, 256);
   const auto diskFull = [&](const FileResult& result) {
-    return result.status == FileStatus::DiskFull &&
-           result.message == "Disk full while accessing " + dir.Path("font.tga") + ".";
+    return result.status == FileStatus::FileSizeLimit &&
+           result.message == dir.Path("font.tga") + " would pass the file-size limit of 1000 bytes.";
   };
   EXPECT_TRUE(test::InChild(
       [&] {

@@ -17,17 +17,21 @@ TEST(FileResult, TextsNameTheFullPathAsItStands) {
 
 TEST(FileResult, SystemErrorsChooseTheText) {
   const std::tuple<int, FileAccess, FileStatus> cases[] = {
-      {ENOENT, FileAccess::Write, FileStatus::InvalidPath},  // the folder is missing
+      {ENOENT, FileAccess::Write, FileStatus::FolderMissing},
       {ENOENT, FileAccess::Read, FileStatus::NotFound},
       {ENOTDIR, FileAccess::Write, FileStatus::InvalidPath},
-      {ENAMETOOLONG, FileAccess::Write, FileStatus::InvalidPath},
+      {ENAMETOOLONG, FileAccess::Write, FileStatus::NameTooLong},
+      {EXDEV, FileAccess::Write, FileStatus::CrossDevice},
       {EACCES, FileAccess::Write, FileStatus::AccessDenied},
       {EROFS, FileAccess::Write, FileStatus::AccessDenied},
       {EISDIR, FileAccess::Write, FileStatus::AccessDenied},
+      {EISDIR, FileAccess::Read, FileStatus::IsFolder},
+      {ENODEV, FileAccess::Read, FileStatus::NotRegularFile},
       {ETXTBSY, FileAccess::Write, FileStatus::SharingViolation},
       {ENOSPC, FileAccess::Write, FileStatus::DiskFull},
       {EDQUOT, FileAccess::Write, FileStatus::DiskFull},
-      {EFBIG, FileAccess::Write, FileStatus::DiskFull},
+      {EFBIG, FileAccess::Write, FileStatus::FileSizeLimit},
+      {EFBIG, FileAccess::Read, FileStatus::ParamsTooLarge},
       {EIO, FileAccess::Write, FileStatus::UnknownError},
   };
   for (const auto& [error, access, status] : cases) {

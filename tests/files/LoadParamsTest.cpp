@@ -164,6 +164,10 @@ TEST(LoadParams, MissingFileAndRandomBytesAreRefusedCleanly) {
   std::mt19937 random(4);
   for (char& byte : noise) byte = static_cast<char>(random());
   WriteFile(dir.Path("noise.bin"), noise);
+  const LoadParamsResult large = engine.LoadParams(dir.Path("noise.bin"));
+  EXPECT_EQ(large.status, LoadParamsStatus::CannotOpen);
+  EXPECT_EQ(large.error, EFBIG);
+  WriteFile(dir.Path("noise.bin"), noise.substr(0, 100000));
   EXPECT_EQ(engine.LoadParams(dir.Path("noise.bin")).status, LoadParamsStatus::NotParamsFile);
   EXPECT_TRUE(EngineState(engine) == before);
 }

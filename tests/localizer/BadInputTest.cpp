@@ -128,10 +128,10 @@ TEST_F(LocalizerBadInput, HeaderWithoutBracketEndsOnlyItsFile)
     EXPECT_EQ(Tr("D"), "d");
 }
 
-TEST_F(LocalizerBadInput, MegabyteValuesAreKeptWhole)
+TEST_F(LocalizerBadInput, HalfMegabyteValuesAreKeptWhole)
 {
-    const std::string huge(1 << 20, 'v');
-    const std::string hugeNumber(1 << 20, '9');
+    const std::string huge(1 << 19, 'v');
+    const std::string hugeNumber(1 << 19, '9');
     LanguageFolder folder;
     folder.Write("a.lng", "TEXT_DEFAULT=" + huge + "\r\n[LANGUAGE]\r\nNAME=" + huge + "\r\nLABEL=" + huge +
                               "\r\nFONT=" + huge + "\r\nWIDTH=" + hugeNumber + "\r\n[A]\r\n" + huge + ":" + huge + "x\r\n");
@@ -145,6 +145,17 @@ TEST_F(LocalizerBadInput, MegabyteValuesAreKeptWhole)
     EXPECT_EQ(std::string(localizer.GetFontName()), huge);
     EXPECT_EQ(localizer.GetFontWidth(), 2147483647);
     EXPECT_EQ(Tr("A"), huge + "x");
+}
+
+// A file past the 4 MiB cap is skipped as if it were not there; the files beside it still load.
+TEST_F(LocalizerBadInput, AFileLargerThanTheCapIsSkipped)
+{
+    LanguageFolder folder;
+    folder.Write("a.lng", kGoodFile + "[B]\r\nen:b\r\n" + std::string((4 << 20) + 1, '\r'));
+    folder.Write("b.lng", "[LANGUAGE]\r\nNAME=OTHER\r\nLABEL=ot\r\n[B]\r\not:other b\r\n");
+    Reload(folder.Mask(), "OTHER");
+    EXPECT_EQ(localizer.GetLanguageCount(), 1);
+    EXPECT_EQ(Tr("B"), "other b");
 }
 
 std::string Repeat(std::string_view text, std::size_t count)

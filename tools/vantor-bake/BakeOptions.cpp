@@ -1,7 +1,11 @@
 #include "BakeOptions.h"
 
+#include "files/BmfontWriters.h"
 #include "files/ParamsFormat.h"
 
+#include <sys/stat.h>
+
+#include <algorithm>
 #include <charconv>
 #include <filesystem>
 #include <string_view>
@@ -48,6 +52,46 @@ std::string ParseNumber(const NumberOption& option, const std::string& text, Bak
   return {};
 }
 
+// A name with a CR, an LF or another control character would break the params
+// file's lines: a later "Height=" line could override the real one.
+bool HasControlCharacter(std::string_view text) {
+  return std::any_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; });
+}
+
+// -o names a base: an extension of one of the outputs is taken off, and a folder is refused.
+std::string ParseBase(std::string base, BakeOptions& options) {
+  for (const std::string_view extension : {".tga", ".txt", ".fnt"}) {
+    if (base.size() > extension.size() && base.ends_with(extension)) {
+      base.resize(base.size() - extension.size());
+      break;
+    }
+  }
+  const std::string name = std::filesystem::path(base).filename().string();
+  if (base.empty() || base.back() == '/' || name.empty() || name == "." || name == "..") {
+    return "-o takes a file name without its extension, such as fonts/title, not the folder \"" + base + "\"";
+  }
+  options.base = std::move(base);
+  return {};
+}
+
+constexpr std::string_view kFormatNames = "params, fnt, fnt-xml, fnt-binary";
+
+// --format may be given more than once; the descriptor variants all write BASE.fnt, so one of them at most.
+std::string ParseFormat(const std::string& name, bool& paramsGiven, BakeOptions& options) {
+  if (name == "params") {
+    paramsGiven = true;
+    return {};
+  }
+  if (!files::BmfontVariantNamed(name)) {
+    return "unknown format \"" + name + "\"; the formats are " + std::string(kFormatNames);
+  }
+  if (options.descriptor && *options.descriptor != name) {
+    return "--format " + *options.descriptor + " and --format " + name + " would both write BASE.fnt";
+  }
+  options.descriptor = name;
+  return {};
+}
+
 }  // namespace
 
 ParsedOptions ParseBakeOptions(const std::vector<std::string>& args) {
@@ -56,6 +100,7 @@ ParsedOptions ParseBakeOptions(const std::vector<std::string>& args) {
   bool listFonts = false;
   bool help = false;
   bool fontGiven = false;
+  bool paramsGiven = false;
   std::vector<std::string> positional;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
@@ -66,10 +111,19 @@ ParsedOptions ParseBakeOptions(const std::vector<std::string>& args) {
       listFonts = true;
     } else if (arg == "--italic") {
       options.italic = true;
-    } else if (arg == "-o" || arg == "--font") {
+    } else if (arg == "--strict") {
+      options.strict = true;
+    } else if (arg == "-o") {
       if (!hasValue) return {options, arg + " needs a value"};
-      (arg == "-o" ? options.base : options.face) = args[++i];
-      fontGiven = fontGiven || arg == "--font";
+      if (std::string error = ParseBase(args[++i], options); !error.empty()) return {options, error};
+    } else if (arg == "--font") {
+      if (!hasValue) return {options, arg + " needs a value"};
+      options.face = args[++i];
+      if (HasControlCharacter(options.face)) return {options, "--font takes a name without control characters"};
+      fontGiven = true;
+    } else if (arg == "--format") {
+      if (!hasValue) return {options, arg + " needs a value"};
+      if (std::string error = ParseFormat(args[++i], paramsGiven, options); !error.empty()) return {options, error};
     } else if (arg == "--chars" || arg == "--chars-file") {
       if (!hasValue) return {options, arg + " needs a value"};
       options.characters.push_back({arg == "--chars-file", args[++i]});
@@ -86,6 +140,7 @@ ParsedOptions ParseBakeOptions(const std::vector<std::string>& args) {
     }
   }
 
+  options.params = paramsGiven || !options.descriptor;
   const bool fontOptions = fontGiven || options.italic || options.height || options.width || options.weight ||
                            options.charset || options.quality || options.textureWidth || options.leading ||
                            options.kerning;
@@ -96,9 +151,8 @@ ParsedOptions ParseBakeOptions(const std::vector<std::string>& args) {
       return {options, "--list-fonts takes no other argument"};
     }
     options.mode = BakeOptions::Mode::ListFonts;
-  } else if (!options.characters.empty()) {
-    // Only a descriptor of the BMFont kind can hold more than the 224 characters of a params file.
-    return {options, "--chars and --chars-file need a descriptor format: a params file holds only 224 characters"};
+  } else if (!options.characters.empty() && options.params) {
+    return {options, "--chars and --chars-file need --format fnt, fnt-xml or fnt-binary: a params file holds 224 characters"};
   } else if (!positional.empty()) {
     if (positional.size() > 1) return {options, "one params file at a time"};
     if (fontOptions) return {options, "a params file and font options do not go together"};
@@ -120,6 +174,27 @@ std::string OutputBase(const BakeOptions& options) {
   return (params.parent_path() / params.stem()).string();
 }
 
+std::vector<std::string> OutputPaths(const BakeOptions& options) {
+  const std::string base = OutputBase(options);
+  std::vector<std::string> paths;
+  if (options.params) paths.insert(paths.end(), {base + ".tga", base + ".txt"});
+  if (options.descriptor) paths.insert(paths.end(), {base + ".fnt", base + "_0.png"});
+  return paths;
+}
+
+std::string RefusedOutput(const BakeOptions& options) {
+  if (options.mode != BakeOptions::Mode::FromParams) return {};
+  struct stat input {};
+  if (::stat(options.paramsPath.c_str(), &input) != 0) return {};
+  for (const std::string& path : OutputPaths(options)) {
+    struct stat output {};
+    if (::stat(path.c_str(), &output) == 0 && output.st_dev == input.st_dev && output.st_ino == input.st_ino) {
+      return "the output " + path + " is the params file read; give -o BASE to write elsewhere";
+    }
+  }
+  return {};
+}
+
 const char* BakeUsage() {
   return "Usage:\n"
          "  vantor-bake PARAMS [-o BASE]\n"
@@ -128,14 +203,25 @@ const char* BakeUsage() {
          "  vantor-bake --font FACE --height N [--width N] [--weight N] [--italic] [--charset N]\n"
          "              [--quality N] [--texture-width N] [--leading N] [--kerning N] -o BASE\n"
          "      Bakes from the start settings changed by the options given.\n"
-         "  --chars RANGES, --chars-file FILE (each may be repeated)\n"
-         "      Bake these Unicode characters instead of an 8-bit set, on pages BASE_0.png, BASE_1.png...\n"
-         "      RANGES: code points and FIRST-LAST ranges, decimal or 0x hex, comma-separated;\n"
-         "      FILE: every character of a UTF-8 text but line ends. Not for the params format.\n"
+         "  --format F  What to write; may be given more than once:\n"
+         "      params      BASE.tga and BASE.txt (the default)\n"
+         "      fnt         BASE.fnt, a text BMFont descriptor, and its page BASE_0.png\n"
+         "      fnt-xml     BASE.fnt as XML, and BASE_0.png\n"
+         "      fnt-binary  BASE.fnt in the binary variant (version 3), and BASE_0.png\n"
+         "  --chars RANGES, --chars-file FILE  (each may be repeated; not with --format params)\n"
+         "              Bake these Unicode characters instead of an 8-bit set, on pages BASE_0.png,\n"
+         "              BASE_1.png...: RANGES are code points and FIRST-LAST ranges, decimal or 0x hex,\n"
+         "              comma-separated; FILE is a UTF-8 text, every character but line ends.\n"
+         "  --strict    Refuse (exit 2, nothing written) when no face carries the font's name;\n"
+         "              without it a warning names the face the texture is drawn with.\n"
          "  vantor-bake --list-fonts\n"
          "      Prints the installed faces, one a line.\n"
          "Ranges: height 1..511, width 0..255, texture width 8..4096, leading and kerning -255..255,\n"
-         "charset and quality 0..255. Existing output files are replaced.\n";
+         "charset and quality 0..255.\n"
+         "BASE may end in .tga, .txt or .fnt; that ending is taken off. Existing output files are\n"
+         "replaced together, all or none; a second bake into the same folder waits for the first.\n"
+         "A bake never replaces the params file it reads. Exit status: 0 done, 1 the bake failed,\n"
+         "2 a wrong command line.\n";
 }
 
 }  // namespace vantor::bake

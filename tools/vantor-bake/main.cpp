@@ -3,6 +3,7 @@
 #include "Bake.h"
 #include "BakeCharacters.h"
 #include "BakeOptions.h"
+#include "files/Temporaries.h"
 #include "platform/FontMatch.h"
 
 #include <csignal>
@@ -14,12 +15,15 @@ int main(int argc, char** argv) {
   // A write past a file-size limit must fail with EFBIG, reported as a full
   // disk, instead of killing the process with the old file's fate undecided.
   std::signal(SIGXFSZ, SIG_IGN);
+  // A bake ended by TERM, INT or HUP leaves no temporary file behind.
+  vantor::files::RemoveTemporariesOnSignals();
 
   using vantor::bake::BakeOptions;
   const vantor::bake::ParsedOptions parsed =
       vantor::bake::ParseBakeOptions(std::vector<std::string>(argv + 1, argv + argc));
-  if (!parsed.error.empty()) {
-    std::fprintf(stderr, "vantor-bake: %s\nTry 'vantor-bake --help'.\n", parsed.error.c_str());
+  std::string error = parsed.error.empty() ? vantor::bake::RefusedOutput(parsed.options) : parsed.error;
+  if (!error.empty()) {
+    std::fprintf(stderr, "vantor-bake: %s\nTry 'vantor-bake --help'.\n", error.c_str());
     return 2;
   }
   switch (parsed.options.mode) {
@@ -30,15 +34,21 @@ int main(int argc, char** argv) {
       for (const std::string& face : vantor::platform::FaceList()) std::puts(face.c_str());
       break;
     case BakeOptions::Mode::FromParams:
-    case BakeOptions::Mode::FromOptions: {
+    case BakeOptions::Mode::FromOptions:
+    {
       vantor::files::CharacterSet characters;
       if (const auto gathered = vantor::bake::GatherCharacters(parsed.options, characters); !gathered.Ok()) {
         std::fprintf(stderr, "vantor-bake: %s\n", gathered.message.c_str());
         return 2;
       }
-      if (const std::string error = vantor::bake::Bake(parsed.options); !error.empty()) {
-        std::fprintf(stderr, "vantor-bake: %s\n", error.c_str());
-        return 1;
+      const vantor::bake::BakeResult result = vantor::bake::Bake(parsed.options, characters.CodePoints());
+      if (!result.warning.empty()) std::fprintf(stderr, "vantor-bake: warning: %s\n", result.warning.c_str());
+      if (result.status != 0) {
+        std::fprintf(stderr, "vantor-bake: %s\n", result.error.c_str());
+        return result.status;
+      }
+      if (const std::string missing = vantor::bake::DescribeMissing(result.missing); !missing.empty()) {
+        std::fprintf(stderr, "vantor-bake: %s\n", missing.c_str());
       }
       break;
     }

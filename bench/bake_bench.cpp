@@ -1,0 +1,103 @@
+// The whole vantor-bake process, as a build pipeline runs it: each output format
+// at three sizes, against the floor of writing the TGA's bytes in one call.
+// Counters: the bytes of the texture and of the PNG page, and their ratio.
+
+#include "BenchFolder.h"
+
+#include <benchmark/benchmark.h>
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+using vantor::bench::Folder;
+
+bool RunBake(const std::vector<std::string>& args, rusage* usage = nullptr) {
+  std::vector<char*> argv{const_cast<char*>(VANTOR_BAKE)};
+  for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
+  argv.push_back(nullptr);
+  pid_t child = 0;
+  if (::posix_spawn(&child, VANTOR_BAKE, nullptr, nullptr, argv.data(), environ) != 0) return false;
+  int status = 0;
+  return ::wait4(child, &status, 0, usage) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+double FileSize(const std::string& path) {
+  struct stat info {};
+  return ::stat(path.c_str(), &info) == 0 ? static_cast<double>(info.st_size) : 0.0;
+}
+
+// Arguments: height, texture width, format (0 params, 1 fnt).
+void BM_Bake(benchmark::State& state) {
+  const std::string base = Folder() + "/font";
+  const std::vector<std::string> args = {"--font", "DejaVu Sans", "--height", std::to_string(state.range(0)),
+                                         "--texture-width", std::to_string(state.range(1)), "--format",
+                                         state.range(2) == 0 ? "params" : "fnt", "-o", base};
+  for (auto _ : state) {
+    if (!RunBake(args)) state.SkipWithError("vantor-bake failed");
+  }
+  if (state.range(2) == 0) {
+    state.counters["tga_bytes"] = FileSize(base + ".tga");
+  } else {
+    state.counters["png_bytes"] = FileSize(base + "_0.png");
+    if (const double tga = FileSize(base + ".tga"); tga > 0) state.counters["tga_per_png"] = tga / FileSize(base + "_0.png");
+  }
+}
+BENCHMARK(BM_Bake)
+    ->ArgNames({"height", "width", "fnt"})
+    ->Args({32, 256, 0})->Args({32, 256, 1})
+    ->Args({128, 4096, 0})->Args({128, 4096, 1})
+    ->Args({511, 4096, 0})->Args({511, 4096, 1})
+    ->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Every character DejaVu Sans has (about 6,000) at height 32 on 1024-pixel pages, as a
+// text descriptor and PNG pages. Counters: the process's peak resident memory and the pages.
+void BM_BakeEveryCharacter(benchmark::State& state) {
+  const std::string base = Folder() + "/every";
+  const std::vector<std::string> args = {"--font", "DejaVu Sans", "--height", "32", "--texture-width", "1024",
+                                         "--chars", "0-0x10FFFF", "--format", "fnt", "-o", base};
+  long peakKiB = 0;
+  for (auto _ : state) {
+    rusage usage{};
+    if (!RunBake(args, &usage)) state.SkipWithError("vantor-bake failed");
+    peakKiB = std::max(peakKiB, usage.ru_maxrss);
+  }
+  double pages = 0;
+  while (FileSize(base + "_" + std::to_string(static_cast<int>(pages)) + ".png") > 0) ++pages;
+  state.counters["peak_MiB"] = static_cast<double>(peakKiB) / 1024.0;
+  state.counters["pages"] = pages;
+}
+BENCHMARK(BM_BakeEveryCharacter)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The floor: the bytes of the texture at that size written with one call, then synced as a save is.
+void BM_WriteFloor(benchmark::State& state) {
+  const std::size_t bytes = 18 + std::size_t{4} * state.range(0) * state.range(1);
+  const std::vector<char> data(bytes, '\0');
+  const std::string path = Folder() + "/floor";
+  for (auto _ : state) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (fd < 0 || ::write(fd, data.data(), data.size()) != static_cast<ssize_t>(data.size()) || ::fsync(fd) != 0) {
+      state.SkipWithError("write failed");
+    }
+    if (fd >= 0) ::close(fd);
+  }
+}
+BENCHMARK(BM_WriteFloor)->ArgNames({"width", "height"})->Args({256, 512})->Args({4096, 4096})->Args({4096, 8192})
+    ->Unit(benchmark::kMillisecond)->UseRealTime();
+
+}  // namespace
+
+BENCHMARK_MAIN();
