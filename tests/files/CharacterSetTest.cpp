@@ -150,7 +150,7 @@ TEST(CharacterFile, FailuresNameTheFile) {
       {dir.Path("latin1.txt"), CharacterStatus::NotUtf8,
        dir.Path("latin1.txt") + " is not UTF-8 text: byte offset 3 is not part of a valid character."},
       {dir.Path("absent.txt"), CharacterStatus::FileUnread, dir.Path("absent.txt") + " was not found."},
-      {dir.Path(), CharacterStatus::FileUnread, "Access to " + dir.Path() + " was denied."},
+      {dir.Path(), CharacterStatus::FileUnread, dir.Path() + " is a folder, not a file."},
       {dir.Path("pipe"), CharacterStatus::FileUnread, dir.Path("pipe") + " is not a regular file."},
   };
   for (const auto& c : cases) {
