@@ -61,6 +61,22 @@ struct Refusal {
   std::string err;                // the start of the message after "vantor-bake: "
 };
 
+// Runs each refusal with "@" standing for `dir`, and checks its exit status and the start of its message.
+template <std::size_t N>
+void ExpectRefused(const TempDir& dir, const Refusal (&refusals)[N]) {
+  for (const Refusal& refusal : refusals) {
+    std::vector<std::string> args = refusal.args;
+    for (std::string& arg : args) {
+      if (arg[0] == '@') arg = dir.Path() + arg.substr(1);
+    }
+    std::string err = refusal.err;
+    for (std::size_t at; (at = err.find('@')) != std::string::npos;) err.replace(at, 1, dir.Path());
+    const BakeRun run = Bake(args);
+    EXPECT_EQ(run.status, refusal.status) << run.err;
+    EXPECT_EQ(run.err.substr(0, 13 + err.size()), "vantor-bake: " + err);
+  }
+}
+
 TEST(VantorBake, RefusalsSayWhyAndWriteNothing) {
   TempDir dir;
   WriteFile(dir.Path("noise.txt"), std::string(4096, '\x9C'));
@@ -79,17 +95,7 @@ TEST(VantorBake, RefusalsSayWhyAndWriteNothing) {
       {{"@/wide.txt", "-o", "@/x"}, 1, "The \"Texture width\" value in @/wide.txt is missing or out of range."},
       {kDejaVu32 + std::vector<std::string>{"-o", "@/no/x"}, 1, "The folder of @/no/x.tga does not exist."},
   };
-  for (const Refusal& refusal : refusals) {
-    std::vector<std::string> args = refusal.args;
-    for (std::string& arg : args) {
-      if (arg[0] == '@') arg = dir.Path() + arg.substr(1);
-    }
-    std::string err = refusal.err;
-    for (std::size_t at; (at = err.find('@')) != std::string::npos;) err.replace(at, 1, dir.Path());
-    const BakeRun run = Bake(args);
-    EXPECT_EQ(run.status, refusal.status) << run.err;
-    EXPECT_EQ(run.err.substr(0, 13 + err.size()), "vantor-bake: " + err);
-  }
+  ExpectRefused(dir, refusals);
   EXPECT_EQ(dir.Listing(), "noise.txt wide.txt");
 }
 
@@ -187,17 +193,7 @@ TEST(VantorBakeCharacters, BadSetsAreRefusedAndWriteNothing) {
       {fnt + std::vector<std::string>{"--chars", "65", "--format", "params"}, 2, "--chars and --chars-file need"},
       {fnt + std::vector<std::string>{"--chars", "0x4E00-0x4E09"}, 1, "the face has none of the 10 characters asked for"},
   };
-  for (const Refusal& refusal : refusals) {
-    std::vector<std::string> args = refusal.args;
-    for (std::string& arg : args) {
-      if (arg[0] == '@') arg = dir.Path() + arg.substr(1);
-    }
-    std::string err = refusal.err;
-    for (std::size_t at; (at = err.find('@')) != std::string::npos;) err.replace(at, 1, dir.Path());
-    const BakeRun run = Bake(args);
-    EXPECT_EQ(run.status, refusal.status) << run.err;
-    EXPECT_EQ(run.err.substr(0, 13 + err.size()), "vantor-bake: " + err);
-  }
+  ExpectRefused(dir, refusals);
   EXPECT_EQ(ReadFile(dir.Path("x.fnt")), "old descriptor");
   EXPECT_EQ(ReadFile(dir.Path("x_0.png")), "old page");
   EXPECT_EQ(dir.Listing(), "latin1.txt lines.txt x.fnt x_0.png");
