@@ -8,10 +8,12 @@
 
 #include <fcntl.h>
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -23,14 +25,14 @@ namespace {
 
 using vantor::bench::Folder;
 
-bool RunBake(const std::vector<std::string>& args) {
+bool RunBake(const std::vector<std::string>& args, rusage* usage = nullptr) {
   std::vector<char*> argv{const_cast<char*>(VANTOR_BAKE)};
   for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
   argv.push_back(nullptr);
   pid_t child = 0;
   if (::posix_spawn(&child, VANTOR_BAKE, nullptr, nullptr, argv.data(), environ) != 0) return false;
   int status = 0;
-  return ::waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+  return ::wait4(child, &status, 0, usage) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
 double FileSize(const std::string& path) {
@@ -60,6 +62,25 @@ BENCHMARK(BM_Bake)
     ->Args({128, 4096, 0})->Args({128, 4096, 1})
     ->Args({511, 4096, 0})->Args({511, 4096, 1})
     ->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Every character DejaVu Sans has (about 6,000) at height 32 on 1024-pixel pages, as a
+// text descriptor and PNG pages. Counters: the process's peak resident memory and the pages.
+void BM_BakeEveryCharacter(benchmark::State& state) {
+  const std::string base = Folder() + "/every";
+  const std::vector<std::string> args = {"--font", "DejaVu Sans", "--height", "32", "--texture-width", "1024",
+                                         "--chars", "0-0x10FFFF", "--format", "fnt", "-o", base};
+  long peakKiB = 0;
+  for (auto _ : state) {
+    rusage usage{};
+    if (!RunBake(args, &usage)) state.SkipWithError("vantor-bake failed");
+    peakKiB = std::max(peakKiB, usage.ru_maxrss);
+  }
+  double pages = 0;
+  while (FileSize(base + "_" + std::to_string(static_cast<int>(pages)) + ".png") > 0) ++pages;
+  state.counters["peak_MiB"] = static_cast<double>(peakKiB) / 1024.0;
+  state.counters["pages"] = pages;
+}
+BENCHMARK(BM_BakeEveryCharacter)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // The floor: the bytes of the texture at that size written with one call, then synced as a save is.
 void BM_WriteFloor(benchmark::State& state) {

@@ -3,6 +3,7 @@
 #include "engine/FontOption.h"
 #include "engine/GlyphRecord.h"
 #include "engine/LoadParamsResult.h"
+#include "engine/SetLayout.h"
 #include "platform/Bitmap.h"
 #include "platform/Font.h"
 #include "platform/FontSystem.h"
@@ -12,6 +13,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace vantor {
 
@@ -34,6 +36,8 @@ class Fonter {
   static constexpr int kFirstCode = 32;
   /// Number of characters on the texture (codes 32..255).
   static constexpr int kGlyphCount = 224;
+  /// Height no page of a character-set layout passes.
+  static constexpr int kMaxPageHeight = 4096;
 
   /// Builds the first font (the default face, height 32, light), glyph table and texture.
   Fonter();
@@ -78,6 +82,13 @@ class Fonter {
   /// The sized face the texture is measured and drawn with: the font's, or the
   /// default font's when the font is unusable; null when neither can draw.
   platform::SizedFace* DrawingFace();
+  /// Lays out the characters of `codePoints` (sorted, each once) with the current font and
+  /// texture settings, by the texture's row rule, on pages of at most kMaxPageHeight;
+  /// characters the face lacks are left out and listed. Changes neither texture nor records.
+  SetLayout LayOutSet(const std::vector<char32_t>& codePoints);
+  /// Page `page` of `layout` drawn as the texture is, white on black; null when there is
+  /// no such page or its image cannot be made.
+  std::unique_ptr<platform::Bitmap> DrawSetPage(const SetLayout& layout, std::size_t page);
 
   /// Reads the params file at `path` into the font and the texture settings and
   /// rebuilds; refuses (and changes nothing) when the file cannot be opened, is not

@@ -1,4 +1,5 @@
 #include "engine/Fonter.h"
+#include "engine/LayoutWalk.h"
 #include "engine/TextureHeight.h"
 
 #include "platform/MemoryContext.h"
@@ -18,35 +19,8 @@ std::int32_t Saturate(std::int64_t value) {
                                                             std::numeric_limits<std::int32_t>::max()));
 }
 
-// The cell of one character as the layout walk places it.
-struct Cell {
-  std::uint8_t code;
-  std::int64_t x;
-  std::int64_t y;
-  std::int64_t width;
-};
-
-// Walks the codes 32..255 left to right in rows of the texture width: a
-// character that would reach the right edge (x + w >= W) starts a new row,
-// the first of a row included. Returns the top of the last row.
-template <typename Visit>
-std::int64_t LayOut(platform::MemoryContext& context, std::int64_t textureWidth, std::int64_t overhang,
-                    std::int64_t leading, std::int64_t kerning, Visit visit) {
-  std::int64_t x = 0;
-  std::int64_t y = 0;
-  for (int code = Fonter::kFirstCode; code < Fonter::kFirstCode + Fonter::kGlyphCount; ++code) {
-    const auto byte = static_cast<std::uint8_t>(code);
-    const platform::Extent extent = context.GetTextExtent(byte);
-    const std::int64_t w = extent.cx + overhang;
-    if (x + w >= textureWidth) {
-      y += extent.cy + leading;
-      x = 0;
-    }
-    visit(Cell{byte, x, y, w});
-    x += w + kerning;
-  }
-  return y;
-}
+// The byte of the i-th character on the texture.
+std::uint8_t CodeAt(std::size_t i) { return static_cast<std::uint8_t>(Fonter::kFirstCode + i); }
 
 }  // namespace
 
@@ -66,11 +40,13 @@ void Fonter::BuildWith(const LOGFONTA* desc) {
   context.SelectFont(font.get());
   const std::int64_t overhang = context.GetOverhang();
 
-  // 3. Measuring pass.
+  // 3. Measuring pass over the codes 32..255, on one page however high.
   const std::int64_t width = textureWidth;
-  const std::int64_t lastRow = LayOut(context, width, overhang, leading, kerning, [this](const Cell& cell) {
-    glyphs[cell.code - kFirstCode] = {Saturate(cell.x), Saturate(cell.y), Saturate(cell.width)};
-  });
+  const LayoutRules rules{width, overhang, leading, kerning};
+  const auto measure = [&context](std::size_t i) { return context.GetTextExtent(CodeAt(i)); };
+  const std::int64_t lastRow = LayOut(kGlyphCount, rules, measure, [this](const Cell& cell) {
+    glyphs[cell.index] = {Saturate(cell.x), Saturate(cell.y), Saturate(cell.width)};
+  }).lastRow;
 
   // 4. Texture height: the last row's top plus the height of "A", raised to a power of two.
   const std::int64_t need = lastRow + context.GetTextExtent('A').cy;
@@ -91,8 +67,8 @@ void Fonter::BuildWith(const LOGFONTA* desc) {
   context.SetTextColor(kWhite);
 
   // 7. Drawing pass: the same walk, drawing each character where its record says.
-  LayOut(context, width, overhang, leading, kerning,
-         [&context](const Cell& cell) { context.TextOut(cell.x, cell.y, cell.code); });
+  LayOut(kGlyphCount, rules, measure,
+         [&context](const Cell& cell) { context.TextOut(cell.x, cell.y, CodeAt(cell.index)); });
 }
 
 }  // namespace vantor

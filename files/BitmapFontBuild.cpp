@@ -3,6 +3,7 @@
 #include "platform/Kerning.h"
 #include "platform/SizedFace.h"
 
+#include <algorithm>
 #include <set>
 
 namespace vantor::files {
@@ -57,6 +58,41 @@ BitmapFontDescription DescribeBitmapFont(Fonter& engine, const std::string& page
   }
   for (const platform::KerningPair& pair : platform::FaceKerning(*face, ids)) {
     font.kernings.push_back({pair.first, pair.second, pair.amount});
+  }
+  return font;
+}
+
+BitmapFontDescription DescribeCharacterSet(Fonter& engine, const SetLayout& layout,
+                                           const std::vector<std::string>& pageNames) {
+  BitmapFontDescription font;
+  font.info = DescribeInfo(engine);
+  // One scale for all pages: the tallest, which the full pages have.
+  font.scaleW = layout.width;
+  font.scaleH = layout.pageHeights.empty() ? 0 : *std::max_element(layout.pageHeights.begin(), layout.pageHeights.end());
+  font.pages = pageNames;
+  platform::SizedFace* face = engine.DrawingFace();
+  if (face == nullptr) return font;
+  font.lineHeight = layout.cellHeight + engine.leading;
+  font.base = face->Ascent();
+
+  std::vector<std::uint32_t> ids;
+  ids.reserve(layout.glyphs.size());
+  for (const SetGlyph& glyph : layout.glyphs) {
+    BitmapFontChar c;
+    c.id = glyph.codePoint;
+    c.x = glyph.record.x;
+    c.y = glyph.record.y;
+    c.width = glyph.record.width;
+    c.height = layout.cellHeight;
+    c.xadvance = glyph.advance + engine.kerning;
+    c.page = glyph.page;
+    font.chars.push_back(c);
+    ids.push_back(glyph.codePoint);
+  }
+  if (ids.size() <= kMaxKernedCharacters) {
+    for (const platform::KerningPair& pair : platform::FaceKerning(*face, ids)) {
+      font.kernings.push_back({pair.first, pair.second, pair.amount});
+    }
   }
   return font;
 }

@@ -17,13 +17,13 @@ std::string FileNameOf(const std::string& path) {
 
 }  // namespace
 
-std::string BmfontPagePath(const std::string& descriptorPath) {
+std::string BmfontPagePath(const std::string& descriptorPath, std::size_t page) {
   std::string base = descriptorPath;
   constexpr std::string_view kExtension = ".fnt";
   if (base.size() > kExtension.size() && base.ends_with(kExtension) && !base.ends_with("/.fnt")) {
     base.resize(base.size() - kExtension.size());
   }
-  return base + "_0.png";
+  return base + "_" + std::to_string(page) + ".png";
 }
 
 FileResult AddBmfontOutputs(Fonter& engine, const std::string& descriptorPath, BmfontVariant variant,
@@ -37,6 +37,24 @@ FileResult AddBmfontOutputs(Fonter& engine, const std::string& descriptorPath, B
   outputs.push_back({descriptorPath, [font, variant](ByteSink& sink) { return WriteBmfont(sink, *font, variant); }});
   const platform::Bitmap* page = engine.texture.get();
   outputs.push_back({pagePath, [page](ByteSink& sink) { return WritePngPage(sink, page); }});
+  return {};
+}
+
+FileResult AddCharacterSetOutputs(Fonter& engine, std::shared_ptr<const SetLayout> layout,
+                                  const std::string& descriptorPath, BmfontVariant variant,
+                                  std::vector<FileOutput>& outputs) {
+  std::vector<std::string> pageNames;
+  for (std::size_t page = 0; page < layout->pageHeights.size(); ++page) {
+    pageNames.push_back(FileNameOf(BmfontPagePath(descriptorPath, page)));
+  }
+  auto font = std::make_shared<BitmapFontDescription>(DescribeCharacterSet(engine, *layout, pageNames));
+  outputs.push_back({descriptorPath, [font, variant](ByteSink& sink) { return WriteBmfont(sink, *font, variant); }});
+  for (std::size_t page = 0; page < layout->pageHeights.size(); ++page) {
+    outputs.push_back({BmfontPagePath(descriptorPath, page), [&engine, layout, page](ByteSink& sink) {
+                         const std::unique_ptr<platform::Bitmap> image = engine.DrawSetPage(*layout, page);
+                         return WritePngPage(sink, image.get());
+                       }});
+  }
   return {};
 }
 

@@ -1,11 +1,7 @@
 #include "files/ReaderKeyFile.h"
 
 #include "files/ParamsFormat.h"
-#include "files/UniqueFd.h"
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include "files/ReadRegularFile.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -23,69 +19,12 @@ std::string_view UpToNul(std::string_view text) { return text.substr(0, text.fin
 
 bool IsSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
-// Reads the file, `expected` bytes long by its status, but never more than
-// `limit` + 1 bytes, so that a file over the limit (or one that grew) shows as such.
-int ReadBounded(int fd, std::size_t expected, std::size_t limit, std::string& data) {
-  data.resize(std::min(expected, limit) + 1);
-  std::size_t used = 0;
-  for (;;) {
-    const ssize_t got = ::read(fd, data.data() + used, data.size() - used);
-    if (got < 0) {
-      if (errno == EINTR) continue;
-      return errno;
-    }
-    if (got == 0) break;
-    used += static_cast<std::size_t>(got);
-    if (used == data.size()) {
-      if (used > limit) break;
-      data.resize(std::min(2 * used, limit + 1));
-    }
-  }
-  data.resize(used);
-  return 0;
-}
-
-}  // namespace
-
-namespace {
-
-// 0 when `info` is a regular file a params file can be, else the errno that refuses it:
-// EISDIR for a folder, ENODEV for a pipe, device or socket, EFBIG when it is too large.
-int RefusalOf(const struct stat& info) {
-  if (S_ISDIR(info.st_mode)) return EISDIR;
-  if (!S_ISREG(info.st_mode)) return ENODEV;
-  if (static_cast<std::uint64_t>(info.st_size) > kMaxParamsFileSize) return EFBIG;
-  return 0;
-}
-
 }  // namespace
 
 ReaderKeyFile::ReaderKeyFile(const std::string& path) {
-  // Looked at before it is opened: opening a pipe or a device for reading could block or act.
-  struct stat info {};
-  if (::stat(path.c_str(), &info) != 0) {
-    error_ = errno;
-    return;
-  }
-  if ((error_ = RefusalOf(info)) != 0) return;
-  // Non-blocking, so that a file swapped for a pipe since cannot hang the open.
-  const UniqueFd file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-  if (!file.Valid()) {
-    error_ = errno;
-    return;
-  }
-  if (::fstat(file.Get(), &info) != 0) {
-    error_ = errno;
-    return;
-  }
-  if ((error_ = RefusalOf(info)) != 0) return;
-  const auto expected = static_cast<std::size_t>(info.st_size);
-  std::string data;
-  if (const int error = ReadBounded(file.Get(), expected, kMaxParamsFileSize, data); error != 0) {
-    error_ = error;
-    return;
-  }
-  if (data.size() <= kMaxParamsFileSize) data_ = std::move(data);
+  FileBytes file = ReadRegularFile(path, kMaxParamsFileSize);
+  error_ = file.error;
+  data_ = std::move(file.bytes);
 }
 
 ReaderKeyFile ReaderKeyFile::FromBytes(std::string bytes) {

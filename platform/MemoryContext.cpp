@@ -56,6 +56,17 @@ Extent MemoryContext::GetTextExtent(std::uint8_t byte) {
   return {face->Glyph(byte).advance, face->CellHeight()};
 }
 
+bool MemoryContext::HasCodePoint(char32_t codePoint) {
+  SizedFace* face = Face();
+  return face != nullptr && face->HasCodePoint(codePoint);
+}
+
+Extent MemoryContext::GetCodePointExtent(char32_t codePoint) {
+  SizedFace* face = Face();
+  if (face == nullptr) return {};
+  return {face->CodePointGlyph(codePoint).advance, face->CellHeight()};
+}
+
 void MemoryContext::SelectBitmap(Bitmap* bitmap) { bitmap_ = bitmap; }
 
 namespace {
@@ -77,12 +88,21 @@ void MemoryContext::FillOpaque(std::int64_t left, std::int64_t top, std::int64_t
 void MemoryContext::TextOut(std::int64_t x, std::int64_t y, std::uint8_t byte) {
   SizedFace* face = Face();
   if (face == nullptr || bitmap_ == nullptr) return;
-  const RenderedGlyph& glyph = face->Glyph(byte);
-  FillOpaque(x, y, x + glyph.advance, y + face->CellHeight());
+  DrawGlyph(x, y, *face, face->Glyph(byte));
+}
+
+void MemoryContext::TextOutCodePoint(std::int64_t x, std::int64_t y, char32_t codePoint) {
+  SizedFace* face = Face();
+  if (face == nullptr || bitmap_ == nullptr) return;
+  DrawGlyph(x, y, *face, face->CodePointGlyph(codePoint));
+}
+
+void MemoryContext::DrawGlyph(std::int64_t x, std::int64_t y, const SizedFace& face, const RenderedGlyph& glyph) {
+  FillOpaque(x, y, x + glyph.advance, y + face.CellHeight());
 
   // Ink may reach outside the box (bearings, synthesis); it is clipped only by the image.
   const std::int64_t left = x + glyph.left;
-  const std::int64_t top = y + face->Ascent() - glyph.top;
+  const std::int64_t top = y + face.Ascent() - glyph.top;
   const Rect ink = bitmap_->Clip(ToRect(left, top, left + glyph.width, top + glyph.rows));
   if (ink.Empty()) return;
   const bool ontoBlack = bitmap_->IsBlack(ink);

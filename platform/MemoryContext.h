@@ -31,6 +31,10 @@ class MemoryContext {
   int GetOverhang() const;
   /// Width (cx) and cell height (cy) of the one-byte string `byte`.
   Extent GetTextExtent(std::uint8_t byte);
+  /// True when the font measuring and drawing use has a character for Unicode code point `codePoint`.
+  bool HasCodePoint(char32_t codePoint);
+  /// Width (cx) and cell height (cy) of the character of Unicode code point `codePoint`.
+  Extent GetCodePointExtent(char32_t codePoint);
 
   /// Draws into `bitmap` from now on; null draws nowhere.
   void SelectBitmap(Bitmap* bitmap);
@@ -43,8 +47,11 @@ class MemoryContext {
   /// Paints the character's box (cx × cell height at (x, y)) with the background,
   /// then blends the character in the text colour by its coverage, baseline at y + ascent.
   void TextOut(std::int64_t x, std::int64_t y, std::uint8_t byte);
+  /// Draws the character of Unicode code point `codePoint` as TextOut draws a byte's.
+  void TextOutCodePoint(std::int64_t x, std::int64_t y, char32_t codePoint);
 
  private:
+  void DrawGlyph(std::int64_t x, std::int64_t y, const SizedFace& face, const RenderedGlyph& glyph);
   Font& CurrentFont() const;
   SizedFace* Face() const;
 

@@ -171,10 +171,29 @@ double SizedFace::PixelsPerUnitX() const {
   return static_cast<double>(size_->metrics.x_scale) / 65536.0 / 64.0;
 }
 
-const RenderedGlyph& SizedFace::Glyph(std::uint8_t byte) {
-  std::optional<RenderedGlyph>& kept = glyphs_[byte];
+const RenderedGlyph& SizedFace::Glyph(std::uint8_t byte) { return Keep(glyphs_[byte], glyphIndex_[byte]); }
+
+FT_UInt SizedFace::CodePointIndex(char32_t codePoint) {
+  // Code points are looked up in the face's Unicode map, whichever map a
+  // symbol set selected before; a face without one has none of them.
+  FT_Face face = file_->Face();
+  if (face->charmap == nullptr || face->charmap->encoding != FT_ENCODING_UNICODE) {
+    if (FT_Select_Charmap(face, FT_ENCODING_UNICODE) != 0) return 0;
+  }
+  return FT_Get_Char_Index(face, static_cast<FT_ULong>(codePoint));
+}
+
+bool SizedFace::HasCodePoint(char32_t codePoint) { return CodePointIndex(codePoint) != 0; }
+
+const RenderedGlyph& SizedFace::CodePointGlyph(char32_t codePoint) {
+  std::optional<RenderedGlyph>& kept = codePointGlyphs_[codePoint];
   if (kept) return *kept;
-  RenderedGlyph glyph = Render(byte);
+  return Keep(kept, CodePointIndex(codePoint));
+}
+
+const RenderedGlyph& SizedFace::Keep(std::optional<RenderedGlyph>& kept, FT_UInt index) {
+  if (kept) return *kept;
+  RenderedGlyph glyph = Render(index);
   if (keptBytes_ + glyph.coverage.size() > kKeptCoverageBudget) {
     scratch_ = std::move(glyph);
     return scratch_;
@@ -184,14 +203,14 @@ const RenderedGlyph& SizedFace::Glyph(std::uint8_t byte) {
   return *kept;
 }
 
-RenderedGlyph SizedFace::Render(std::uint8_t byte) {
+RenderedGlyph SizedFace::Render(FT_UInt index) {
   RenderedGlyph glyph;
   FT_Face face = file_->Face();
   if (FT_Activate_Size(size_.get()) != 0) return glyph;
   FT_Set_Transform(face, transformed_ ? &matrix_ : nullptr, nullptr);
   FT_Int32 flags = FT_LOAD_DEFAULT | mode_.loadTarget;
   if (transformed_ || emboldenStrength_ > 0) flags |= FT_LOAD_NO_BITMAP;
-  const FT_Error loaded = FT_Load_Glyph(face, glyphIndex_[byte], flags);
+  const FT_Error loaded = FT_Load_Glyph(face, index, flags);
   FT_Set_Transform(face, nullptr, nullptr);
   if (loaded != 0) return glyph;
 

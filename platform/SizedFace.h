@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <unordered_map>
 #include <vector>
 
 namespace vantor::platform {
@@ -49,6 +50,11 @@ class SizedFace {
   int Overhang() const { return overhang_; }
   /// The character of byte `byte` in this font's code page, rasterised (kept for later calls).
   const RenderedGlyph& Glyph(std::uint8_t byte);
+  /// True when the face has a character for Unicode code point `codePoint`.
+  bool HasCodePoint(char32_t codePoint);
+  /// The character of Unicode code point `codePoint`, rasterised as Glyph does (kept for later
+  /// calls); the face's missing-glyph shape when it lacks the character.
+  const RenderedGlyph& CodePointGlyph(char32_t codePoint);
   /// The Unicode code point byte `byte` stands for (the byte itself in the symbol set); -1 for none.
   std::int32_t CodePoint(std::uint8_t byte) const { return codePoints_[byte]; }
   /// True when the face has its own glyph for byte `byte` (not the missing-glyph shape).
@@ -61,7 +67,9 @@ class SizedFace {
   double PixelsPerUnitX() const;
 
  private:
-  RenderedGlyph Render(std::uint8_t byte);
+  const RenderedGlyph& Keep(std::optional<RenderedGlyph>& slot, FT_UInt index);
+  RenderedGlyph Render(FT_UInt index);
+  FT_UInt CodePointIndex(char32_t codePoint);
   void MapCharacters(const CharsetMapping& mapping);
 
   std::shared_ptr<FontFile> file_;
@@ -75,6 +83,7 @@ class SizedFace {
   std::array<FT_UInt, 256> glyphIndex_{};
   std::array<std::int32_t, 256> codePoints_{};
   std::array<std::optional<RenderedGlyph>, 256> glyphs_;
+  std::unordered_map<char32_t, std::optional<RenderedGlyph>> codePointGlyphs_;
   std::size_t keptBytes_ = 0;
   RenderedGlyph scratch_;  // a character rendered beyond the memory budget
 };

@@ -61,6 +61,22 @@ struct Refusal {
   std::string err;                // the start of the message after "vantor-bake: "
 };
 
+// Runs each refusal with "@" standing for `dir`, and checks its exit status and the start of its message.
+template <std::size_t N>
+void ExpectRefused(const TempDir& dir, const Refusal (&refusals)[N]) {
+  for (const Refusal& refusal : refusals) {
+    std::vector<std::string> args = refusal.args;
+    for (std::string& arg : args) {
+      if (arg[0] == '@') arg = dir.Path() + arg.substr(1);
+    }
+    std::string err = refusal.err;
+    for (std::size_t at; (at = err.find('@')) != std::string::npos;) err.replace(at, 1, dir.Path());
+    const BakeRun run = Bake(args);
+    EXPECT_EQ(run.status, refusal.status) << run.err;
+    EXPECT_EQ(run.err.substr(0, 13 + err.size()), "vantor-bake: " + err);
+  }
+}
+
 TEST(VantorBake, RefusalsSayWhyAndWriteNothing) {
   TempDir dir;
   WriteFile(dir.Path("noise.txt"), std::string(4096, '\x9C'));
@@ -79,17 +95,7 @@ TEST(VantorBake, RefusalsSayWhyAndWriteNothing) {
       {{"@/wide.txt", "-o", "@/x"}, 1, "The \"Texture width\" value in @/wide.txt is missing or out of range."},
       {kDejaVu32 + std::vector<std::string>{"-o", "@/no/x"}, 1, "The folder of @/no/x.tga does not exist."},
   };
-  for (const Refusal& refusal : refusals) {
-    std::vector<std::string> args = refusal.args;
-    for (std::string& arg : args) {
-      if (arg[0] == '@') arg = dir.Path() + arg.substr(1);
-    }
-    std::string err = refusal.err;
-    for (std::size_t at; (at = err.find('@')) != std::string::npos;) err.replace(at, 1, dir.Path());
-    const BakeRun run = Bake(args);
-    EXPECT_EQ(run.status, refusal.status) << run.err;
-    EXPECT_EQ(run.err.substr(0, 13 + err.size()), "vantor-bake: " + err);
-  }
+  ExpectRefused(dir, refusals);
   EXPECT_EQ(dir.Listing(), "noise.txt wide.txt");
 }
 
@@ -161,6 +167,59 @@ TEST(VantorBake, AnUnknownFormatIsACommandLineError) {
   EXPECT_EQ(run.err, "vantor-bake: unknown format \"png\"; the formats are params, fnt, fnt-xml, fnt-binary\n");
   EXPECT_EQ(Bake(kDejaVu32 + std::vector<std::string>{"--format", "fnt", "--format", "fnt-xml", "-o", dir.Path("x")}).status, 2);
   EXPECT_EQ(dir.Listing(), "");
+}
+
+// Every refusal of a character set is a command-line error: exit 2, nothing written,
+// an old descriptor and page kept.
+TEST(VantorBakeCharacters, BadSetsAreRefusedAndWriteNothing) {
+  TempDir dir;
+  WriteFile(dir.Path("latin1.txt"), "na\xEFve\n");
+  WriteFile(dir.Path("lines.txt"), "\r\n\n");
+  WriteFile(dir.Path("x.fnt"), "old descriptor");
+  WriteFile(dir.Path("x_0.png"), "old page");
+  const std::vector<std::string> fnt = kDejaVu32 + std::vector<std::string>{"--format", "fnt", "-o", "@/x"};
+  const Refusal refusals[] = {
+      {fnt + std::vector<std::string>{"--chars", "0x4FF-0x400"}, 2, "The range \"0x4FF-0x400\" ends below its start."},
+      {fnt + std::vector<std::string>{"--chars", "32,0x110000"}, 2, "\"0x110000\" passes the last Unicode code point"},
+      {fnt + std::vector<std::string>{"--chars", "0xDC00"}, 2, "\"0xDC00\" is a surrogate"},
+      {fnt + std::vector<std::string>{"--chars", "32-126", "--chars", "x"}, 2, "\"x\" is not a code point"},
+      {fnt + std::vector<std::string>{"--chars-file", "@/latin1.txt"}, 2,
+       "@/latin1.txt is not UTF-8 text: byte offset 2 is not part of a valid character."},
+      {fnt + std::vector<std::string>{"--chars-file", "@/absent.txt"}, 2, "@/absent.txt was not found."},
+      {fnt + std::vector<std::string>{"--chars-file", "@/lines.txt"}, 2, "No characters were given."},
+      {fnt + std::vector<std::string>{"--chars"}, 2, "--chars needs a value"},
+      {kDejaVu32 + std::vector<std::string>{"--chars", "65", "-o", "@/x"}, 2,
+       "--chars and --chars-file need --format fnt, fnt-xml or fnt-binary"},
+      {fnt + std::vector<std::string>{"--chars", "65", "--format", "params"}, 2, "--chars and --chars-file need"},
+      {fnt + std::vector<std::string>{"--chars", "0x4E00-0x4E09"}, 1, "the face has none of the 10 characters asked for"},
+  };
+  ExpectRefused(dir, refusals);
+  EXPECT_EQ(ReadFile(dir.Path("x.fnt")), "old descriptor");
+  EXPECT_EQ(ReadFile(dir.Path("x_0.png")), "old page");
+  EXPECT_EQ(dir.Listing(), "latin1.txt lines.txt x.fnt x_0.png");
+}
+
+// The descriptor and all pages are replaced together: a failure keeps every old file.
+TEST(VantorBakeCharacters, AFailedBakeKeepsEveryOldPage) {
+  TempDir dir;
+  for (const char* name : {"x.fnt", "x_0.png", "x_1.png", "x_2.png"}) WriteFile(dir.Path(name), "old");
+  const BakeRun run = Bake(kDejaVu32 + std::vector<std::string>{"--texture-width", "32", "--chars", "32-126,0x400-0x4FF",
+                                                                "--format", "fnt", "-o", dir.Path("x")},
+                           53000);  // the descriptor and the first page pass, the second does not
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err.find("vantor-bake: "), 0u) << run.err;
+  for (const char* name : {"x.fnt", "x_0.png", "x_1.png", "x_2.png"}) EXPECT_EQ(ReadFile(dir.Path(name)), "old") << name;
+  EXPECT_EQ(dir.Listing(), "x.fnt x_0.png x_1.png x_2.png");
+
+  // Without the limit, the same bake replaces them all and lists every page.
+  ASSERT_EQ(Bake(kDejaVu32 + std::vector<std::string>{"--texture-width", "32", "--chars", "32-126,0x400-0x4FF", "--format",
+                                                      "fnt", "-o", dir.Path("x")})
+                .status,
+            0);
+  const std::string descriptor = ReadFile(dir.Path("x.fnt"));
+  EXPECT_NE(descriptor.find("pages=3 "), std::string::npos);
+  EXPECT_NE(descriptor.find("page id=2 file=\"x_2.png\""), std::string::npos);
+  for (const char* name : {"x_0.png", "x_1.png", "x_2.png"}) EXPECT_EQ(ReadFile(dir.Path(name)).substr(1, 3), "PNG") << name;
 }
 
 }  // namespace

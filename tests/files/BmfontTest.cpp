@@ -87,6 +87,46 @@ TEST(BitmapFontDescription, KerningIsTheFacesOwn) {
   EXPECT_TRUE(DescribeBitmapFont(engine, "p_0.png").kernings.empty());
 }
 
+// A character set on several pages: each character keeps its layout's page and place,
+// its advance plus the kerning setting; the same kerning pairs as the 8-bit set.
+TEST(CharacterSetDescription, ListsEveryPageAndEachCharactersPage) {
+  Fonter engine;
+  UseFace(engine, "DejaVu Sans");
+  engine.textureWidth = 40;
+  engine.kerning = 2;
+  std::vector<char32_t> codePoints;
+  for (char32_t c = 32; c < 127; ++c) codePoints.push_back(c);
+  for (char32_t c = 0x400; c < 0x500; ++c) codePoints.push_back(c);
+  const SetLayout layout = engine.LayOutSet(codePoints);
+  ASSERT_GE(layout.pageHeights.size(), 2u);
+  std::vector<std::string> names;
+  for (std::size_t page = 0; page < layout.pageHeights.size(); ++page) names.push_back("s_" + std::to_string(page) + ".png");
+  const BitmapFontDescription font = DescribeCharacterSet(engine, layout, names);
+  EXPECT_EQ(font.pages, names);
+  EXPECT_EQ(font.scaleW, 40);
+  EXPECT_EQ(font.scaleH, 4096);
+  ASSERT_EQ(font.chars.size(), layout.glyphs.size());
+  for (std::size_t i = 0; i < font.chars.size(); ++i) {
+    const SetGlyph& glyph = layout.glyphs[i];
+    const BitmapFontChar expected{glyph.codePoint, glyph.record.x, glyph.record.y, glyph.record.width, layout.cellHeight,
+                                  0, 0, glyph.advance + 2, glyph.page, 15};
+    ASSERT_EQ(font.chars[i], expected);
+  }
+  EXPECT_EQ(font.chars.back().page, static_cast<int>(names.size()) - 1);
+  EXPECT_LT(Kerning(font, 'A', 'V'), 0);
+  EXPECT_EQ(Kerning(font, 'A', 'V'), Kerning(DescribeBitmapFont(engine, "p_0.png"), 'A', 'V'));
+}
+
+TEST(CharacterSetDescription, LargeSetsGoWithoutKerning) {
+  Fonter engine;
+  UseFace(engine, "DejaVu Sans");
+  std::vector<char32_t> codePoints;
+  for (char32_t c = 32; c < 0x2000; ++c) codePoints.push_back(c);
+  const SetLayout layout = engine.LayOutSet(codePoints);
+  ASSERT_GT(layout.glyphs.size(), kMaxKernedCharacters);
+  EXPECT_TRUE(DescribeCharacterSet(engine, layout, {"s_0.png"}).kernings.empty());
+}
+
 BitmapFontDescription Small() {
   BitmapFontDescription font;
   font.info.face = "A \"B\" & <C>";

@@ -89,6 +89,68 @@ TEST_F(MemoryContextTest, UnusableFontFallsBackToTheDefaultFont) {
   EXPECT_STREQ(context.GetCurrentFontDescription().lfFaceName, system.DefaultDescription().lfFaceName);
 }
 
+// A code point draws and measures exactly as the byte of the same character,
+// in every rendering the quality and the synthesis can ask for.
+struct CodePointCase {
+  std::uint8_t charset;
+  std::uint8_t byte;
+  char32_t codePoint;
+  std::uint8_t quality;
+  std::int32_t weight;
+  std::uint8_t italic;
+};
+
+class CodePointDrawing : public testing::TestWithParam<CodePointCase> {};
+
+TEST_P(CodePointDrawing, MatchesTheByteOfTheSameCharacter) {
+  const CodePointCase c = GetParam();
+  FontSystem system;
+  LOGFONTA desc;
+  desc.lfHeight = 24;
+  desc.lfCharSet = c.charset;
+  desc.lfQuality = c.quality;
+  desc.lfWeight = c.weight;
+  desc.lfItalic = c.italic;
+  SetFaceName(desc, "DejaVu Sans");
+  const auto font = Font::Create(system, desc);
+  const auto byByte = Bitmap::Create(48, 40);
+  const auto byCodePoint = Bitmap::Create(48, 40);
+  MemoryContext context(system);
+  context.SelectFont(font.get());
+  context.SetTextColor(kWhite);
+  context.SelectBitmap(byByte.get());
+  context.TextOut(6, 4, c.byte);
+  context.SelectBitmap(byCodePoint.get());
+  context.TextOutCodePoint(6, 4, c.codePoint);
+
+  EXPECT_TRUE(context.HasCodePoint(c.codePoint));
+  EXPECT_EQ(context.GetCodePointExtent(c.codePoint).cx, context.GetTextExtent(c.byte).cx);
+  EXPECT_EQ(context.GetCodePointExtent(c.codePoint).cy, 24);
+  int lit = 0;
+  for (int y = 0; y < 40; ++y) {
+    for (int x = 0; x < 48; ++x) {
+      ASSERT_EQ(byCodePoint->Pixel(x, y), byByte->Pixel(x, y)) << x << "," << y;
+      lit += byByte->Pixel(x, y) != 0;
+    }
+  }
+  EXPECT_GT(lit, 20);
+}
+
+INSTANTIATE_TEST_SUITE_P(Renderings, CodePointDrawing,
+                         testing::Values(CodePointCase{0, 'g', U'g', 0, 400, 0},
+                                         CodePointCase{204, 0xC6, 0x416, 4, 400, 0},      // Cyrillic Zhe
+                                         CodePointCase{0, 0xE9, 0xE9, 3, 700, 1},         // mono, bold italic
+                                         CodePointCase{161, 0xE1, 0x3B1, 5, 400, 1},      // Greek alpha, subpixel
+                                         CodePointCase{1, 0x80, 0x20AC, 0, 700, 0}));     // the euro sign
+
+TEST_F(MemoryContextTest, CodePointsTheFaceLacksAreMissing) {
+  EXPECT_TRUE(context.HasCodePoint(U'A'));
+  EXPECT_TRUE(context.HasCodePoint(0x416));
+  EXPECT_FALSE(context.HasCodePoint(0x4E00));
+  EXPECT_FALSE(context.HasCodePoint(0x10FFFF));
+  EXPECT_FALSE(context.HasCodePoint(0x7FFFFFFF));
+}
+
 TEST(Bitmap, RefusesSizesItCannotHold) {
   EXPECT_EQ(Bitmap::Create(0, 10), nullptr);
   EXPECT_EQ(Bitmap::Create(10, -1), nullptr);

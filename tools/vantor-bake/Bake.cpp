@@ -7,6 +7,8 @@
 #include "files/ParamsWriter.h"
 #include "files/TextureTga.h"
 
+#include <memory>
+
 namespace vantor::bake {
 
 namespace {
@@ -49,6 +51,21 @@ std::string WriteOutputs(const std::string& base, const BakeOptions& options, Fo
   return files::ReplaceFiles(outputs).message;
 }
 
+// The character set on pages: the descriptor and every page, all replaced together.
+std::string WriteCharacterSet(const std::string& base, const BakeOptions& options, Fonter& engine,
+                              std::shared_ptr<const SetLayout> layout) {
+  if (layout->glyphs.empty()) {
+    return "the face has none of the " + std::to_string(layout->missing.size()) + " characters asked for";
+  }
+  std::vector<files::FileOutput> outputs;
+  const files::BmfontVariant variant = *files::BmfontVariantNamed(*options.descriptor);
+  if (files::FileResult added = files::AddCharacterSetOutputs(engine, std::move(layout), base + ".fnt", variant, outputs);
+      !added.Ok()) {
+    return added.message;
+  }
+  return files::ReplaceFiles(outputs).message;
+}
+
 // A name that no face carries is drawn with whatever the font library chose instead.
 std::string SubstitutionWarning(const Fonter& engine) {
   const std::string asked = engine.GetFaceName();
@@ -59,23 +76,30 @@ std::string SubstitutionWarning(const Fonter& engine) {
 
 }  // namespace
 
-BakeResult Bake(const BakeOptions& options) {
+BakeResult Bake(const BakeOptions& options, const std::vector<char32_t>& characters) {
   Fonter engine;
   if (options.mode == BakeOptions::Mode::FromParams) {
     const LoadParamsResult loaded = engine.LoadParams(options.paramsPath);
-    if (!loaded.Loaded()) return {1, files::DescribeLoadParams(loaded, options.paramsPath).message, {}};
+    if (!loaded.Loaded()) return {1, files::DescribeLoadParams(loaded, options.paramsPath).message, {}, {}};
   } else {
     ApplyOptions(options, engine);
   }
   if (!engine.font || !engine.font->IsUsable()) {
     const std::string face = engine.font ? engine.font->Description().lfFaceName : "";
     return {1, "the font \"" + face + "\" cannot be made at height " +
-                   std::to_string(engine.font ? engine.font->Description().lfHeight : 0), {}};
+                   std::to_string(engine.font ? engine.font->Description().lfHeight : 0), {}, {}};
   }
   BakeResult result;
   result.warning = SubstitutionWarning(engine);
   if (!result.warning.empty() && options.strict) {
-    return {2, "--strict: nothing was written", result.warning};
+    return {2, "--strict: nothing was written", result.warning, {}};
+  }
+  if (!characters.empty()) {
+    auto layout = std::make_shared<const SetLayout>(engine.LayOutSet(characters));
+    result.missing = layout->missing;
+    result.error = WriteCharacterSet(OutputBase(options), options, engine, std::move(layout));
+    result.status = result.error.empty() ? 0 : 1;
+    return result;
   }
   if (!engine.texture) {
     result.status = 1;

@@ -3,6 +3,7 @@
 #include "BakeOptions.h"
 
 #include <string>
+#include <vector>
 
 namespace vantor::bake {
 
@@ -11,10 +12,12 @@ struct BakeResult {
   int status = 0;       ///< the exit status: 0 done, 1 failed, 2 refused (--strict)
   std::string error;    ///< the message for the user when status is not 0
   std::string warning;  ///< said on stderr whatever the status: the face used is not the one named
+  std::vector<char32_t> missing;  ///< characters of the set asked for that the face lacks
 };
 
-/// Builds the texture that `options` ask for (FromParams or FromOptions) and writes
-/// its files; on failure says why and leaves the files as they were.
-BakeResult Bake(const BakeOptions& options);
+/// Builds the texture that `options` ask for (FromParams or FromOptions), or lays out
+/// `characters` (sorted, each once) when there are any, and writes its files; on failure
+/// says why and leaves the files as they were.
+BakeResult Bake(const BakeOptions& options, const std::vector<char32_t>& characters = {});
 
 }  // namespace vantor::bake

@@ -124,6 +124,9 @@ ParsedOptions ParseBakeOptions(const std::vector<std::string>& args) {
     } else if (arg == "--format") {
       if (!hasValue) return {options, arg + " needs a value"};
       if (std::string error = ParseFormat(args[++i], paramsGiven, options); !error.empty()) return {options, error};
+    } else if (arg == "--chars" || arg == "--chars-file") {
+      if (!hasValue) return {options, arg + " needs a value"};
+      options.characters.push_back({arg == "--chars-file", args[++i]});
     } else if (arg.size() > 1 && arg[0] == '-') {
       const NumberOption* option = nullptr;
       for (const NumberOption& candidate : kNumberOptions) {
@@ -144,10 +147,12 @@ ParsedOptions ParseBakeOptions(const std::vector<std::string>& args) {
   if (help) {
     options.mode = BakeOptions::Mode::Help;
   } else if (listFonts) {
-    if (fontOptions || !positional.empty() || !options.base.empty()) {
+    if (fontOptions || !positional.empty() || !options.base.empty() || !options.characters.empty()) {
       return {options, "--list-fonts takes no other argument"};
     }
     options.mode = BakeOptions::Mode::ListFonts;
+  } else if (!options.characters.empty() && options.params) {
+    return {options, "--chars and --chars-file need --format fnt, fnt-xml or fnt-binary: a params file holds 224 characters"};
   } else if (!positional.empty()) {
     if (positional.size() > 1) return {options, "one params file at a time"};
     if (fontOptions) return {options, "a params file and font options do not go together"};
@@ -203,6 +208,10 @@ const char* BakeUsage() {
          "      fnt         BASE.fnt, a text BMFont descriptor, and its page BASE_0.png\n"
          "      fnt-xml     BASE.fnt as XML, and BASE_0.png\n"
          "      fnt-binary  BASE.fnt in the binary variant (version 3), and BASE_0.png\n"
+         "  --chars RANGES, --chars-file FILE  (each may be repeated; not with --format params)\n"
+         "              Bake these Unicode characters instead of an 8-bit set, on pages BASE_0.png,\n"
+         "              BASE_1.png...: RANGES are code points and FIRST-LAST ranges, decimal or 0x hex,\n"
+         "              comma-separated; FILE is a UTF-8 text, every character but line ends.\n"
          "  --strict    Refuse (exit 2, nothing written) when no face carries the font's name;\n"
          "              without it a warning names the face the texture is drawn with.\n"
          "  vantor-bake --list-fonts\n"

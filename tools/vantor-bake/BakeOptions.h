@@ -22,6 +22,13 @@ struct BakeOptions {
   bool strict = false;     ///< --strict: a face name no face carries is an error, not a warning
   bool params = true;      ///< --format params (the default): BASE.tga and BASE.txt
   std::optional<std::string> descriptor;  ///< --format fnt, fnt-xml or fnt-binary: BASE.fnt and BASE_0.png
+
+  /// One source of characters: a RANGES list (--chars) or a characters file (--chars-file).
+  struct CharacterSource {
+    bool file = false;  ///< true for --chars-file
+    std::string text;   ///< the list, or the file's path
+  };
+  std::vector<CharacterSource> characters;  ///< in command-line order; empty: the 8-bit set
 };
 
 /// Options, or the reason the command line was refused.

@@ -1,6 +1,7 @@
 // vantor-bake: the engine and the file logic without a window, for build pipelines.
 
 #include "Bake.h"
+#include "BakeCharacters.h"
 #include "BakeOptions.h"
 #include "files/Temporaries.h"
 #include "platform/FontMatch.h"
@@ -35,11 +36,19 @@ int main(int argc, char** argv) {
     case BakeOptions::Mode::FromParams:
     case BakeOptions::Mode::FromOptions:
     {
-      const vantor::bake::BakeResult result = vantor::bake::Bake(parsed.options);
+      vantor::files::CharacterSet characters;
+      if (const auto gathered = vantor::bake::GatherCharacters(parsed.options, characters); !gathered.Ok()) {
+        std::fprintf(stderr, "vantor-bake: %s\n", gathered.message.c_str());
+        return 2;
+      }
+      const vantor::bake::BakeResult result = vantor::bake::Bake(parsed.options, characters.CodePoints());
       if (!result.warning.empty()) std::fprintf(stderr, "vantor-bake: warning: %s\n", result.warning.c_str());
       if (result.status != 0) {
         std::fprintf(stderr, "vantor-bake: %s\n", result.error.c_str());
         return result.status;
+      }
+      if (const std::string missing = vantor::bake::DescribeMissing(result.missing); !missing.empty()) {
+        std::fprintf(stderr, "vantor-bake: %s\n", missing.c_str());
       }
       break;
     }

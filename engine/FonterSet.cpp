@@ -1,0 +1,77 @@
+#include "engine/Fonter.h"
+#include "engine/LayoutWalk.h"
+#include "engine/TextureHeight.h"
+
+#include "platform/MemoryContext.h"
+
+#include <algorithm>
+
+namespace vantor {
+
+namespace {
+
+constexpr std::uint32_t kBlack = 0x000000;
+constexpr std::uint32_t kWhite = 0xFFFFFF;
+
+// Orders glyphs and page numbers by page, for finding a page's glyphs in walk order.
+struct PageOrder {
+  bool operator()(const SetGlyph& glyph, std::int32_t page) const { return glyph.page < page; }
+  bool operator()(std::int32_t page, const SetGlyph& glyph) const { return page < glyph.page; }
+};
+
+}  // namespace
+
+SetLayout Fonter::LayOutSet(const std::vector<char32_t>& codePoints) {
+  platform::MemoryContext context(fontSystem);
+  context.SelectFont(font.get());
+
+  SetLayout layout;
+  std::vector<char32_t> present;
+  present.reserve(codePoints.size());
+  for (const char32_t codePoint : codePoints) {
+    (context.HasCodePoint(codePoint) ? present : layout.missing).push_back(codePoint);
+  }
+
+  layout.width = textureWidth;
+  layout.cellHeight = context.GetTextExtent('A').cy;
+  const LayoutRules rules{textureWidth, context.GetOverhang(), leading, kerning, kMaxPageHeight};
+  std::vector<std::int64_t> lastRows;
+  layout.glyphs.reserve(present.size());
+  LayOut(
+      present.size(), rules, [&](std::size_t i) { return context.GetCodePointExtent(present[i]); },
+      [&](const Cell& placed) {
+        if (static_cast<std::size_t>(placed.page) >= lastRows.size()) lastRows.push_back(placed.y);
+        lastRows.back() = placed.y;
+        // Places stay within a page and a few thousand pixels of its left edge; they fit 32 bits.
+        layout.glyphs.push_back({present[placed.index], static_cast<std::int32_t>(placed.page),
+                                 {static_cast<std::int32_t>(placed.x), static_cast<std::int32_t>(placed.y),
+                                  static_cast<std::int32_t>(placed.width)},
+                                 static_cast<std::int32_t>(placed.advance)});
+      });
+  // Each page as high as the texture would be: its last row's top plus the cell, raised to a power of two.
+  for (const std::int64_t lastRow : lastRows) {
+    layout.pageHeights.push_back(static_cast<std::int32_t>(TextureHeight(lastRow + layout.cellHeight)));
+  }
+  return layout;
+}
+
+std::unique_ptr<platform::Bitmap> Fonter::DrawSetPage(const SetLayout& layout, std::size_t page) {
+  if (page >= layout.pageHeights.size()) return nullptr;
+  std::unique_ptr<platform::Bitmap> image = platform::Bitmap::Create(layout.width, layout.pageHeights[page]);
+  if (!image) return nullptr;
+
+  // A new image is black already: only the characters are drawn, as the texture's are.
+  platform::MemoryContext context(fontSystem);
+  context.SelectFont(font.get());
+  context.SelectBitmap(image.get());
+  context.SetBkColor(kBlack);
+  context.SetTextColor(kWhite);
+  const auto onPage = std::equal_range(layout.glyphs.begin(), layout.glyphs.end(), static_cast<std::int32_t>(page),
+                                       PageOrder{});
+  for (auto glyph = onPage.first; glyph != onPage.second; ++glyph) {
+    context.TextOutCodePoint(glyph->record.x, glyph->record.y, glyph->codePoint);
+  }
+  return image;
+}
+
+}  // namespace vantor

@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# Bakes a Unicode character set on a narrow texture, so that it needs several
+# pages, in the three BMFont variants and as an 8-bit descriptor of the same font;
+# then the npm BMFont parsers read them and PIL checks every page file.
+#   check-pages.sh VANTOR_BAKE
+set -euo pipefail
+bake=$1
+here=$(cd "$(dirname "$0")" && pwd)
+if [[ ! -d "$here/node_modules/parse-bmfont-binary" ]]; then
+  echo "check-pages: the BMFont readers are missing; run tools/install-deps (npm ci in tests/bmfont)" >&2
+  exit 1
+fi
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+font=(--font "DejaVu Sans" --height 24 --weight 400 --texture-width 40 --kerning 1 --leading 2)
+# Latin and Cyrillic, and Han characters the face lacks.
+chars=(--chars 32-126,0xA0-0x24F,0x400-0x4FF --chars 0x4E00-0x4E09)
+mkdir "$work/text" "$work/xml" "$work/binary" "$work/eight"
+"$bake" "${font[@]}" "${chars[@]}" --format fnt -o "$work/text/font" 2>"$work/stderr"
+grep -q "^vantor-bake: 10 characters not in the face, left out: U+4E00 U+4E01" "$work/stderr"
+"$bake" "${font[@]}" "${chars[@]}" --format fnt-xml -o "$work/xml/font"
+"$bake" "${font[@]}" "${chars[@]}" --format fnt-binary -o "$work/binary/font"
+"$bake" "${font[@]}" --charset 204 --format fnt -o "$work/eight/font"
+
+node "$here/check-pages.js" "$work"/{text,xml,binary}/font.fnt "$work/eight/font.fnt"
+
+/usr/bin/python3 - "$work/text" "$work/xml/font.fnt" <<'PY'
+import os, sys
+import xml.etree.ElementTree as ElementTree
+from PIL import Image
+folder = sys.argv[1]
+xml_pages = [(p.get("id"), p.get("file")) for p in ElementTree.parse(sys.argv[2]).getroot().find("pages")]
+assert xml_pages == [(str(i), "font_%d.png" % i) for i in range(len(xml_pages))], xml_pages
+pages = sorted(n for n in os.listdir(folder) if n.endswith(".png"))
+chars = []
+for line in open(os.path.join(folder, "font.fnt"), encoding="utf-8"):
+    if line.startswith("char "):
+        chars.append(dict(f.split("=") for f in line.split()[1:]))
+assert len(pages) == len(xml_pages), (pages, xml_pages)
+for i, name in enumerate(pages):
+    assert name == "font_%d.png" % i, pages
+    page = Image.open(os.path.join(folder, name))
+    width, height = page.size
+    assert page.mode == "RGBA" and width == 40, (name, page.mode, page.size)
+    assert height <= 4096 and height & (height - 1) == 0, (name, height)
+    alpha = page.getchannel("A")
+    on_page = [c for c in chars if int(c["page"]) == i]
+    bottom = max(int(c["y"]) + int(c["height"]) for c in on_page)
+    assert bottom <= height, (name, bottom, height)
+    # Every letter has ink in its own cell on its own page.
+    for c in on_page:
+        if chr(int(c["id"])).isalpha():
+            x, y, w, h = (int(c[k]) for k in ("x", "y", "width", "height"))
+            assert alpha.crop((x, y, x + w, y + h)).getbbox() is not None, ("no ink", c["id"], name)
+print("png: %d pages, every letter inked in its cell" % len(pages))
+PY
