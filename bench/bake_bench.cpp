@@ -82,6 +82,20 @@ void BM_BakeEveryCharacter(benchmark::State& state) {
 }
 BENCHMARK(BM_BakeEveryCharacter)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// Distance fields against coverage, the whole process. Arguments: height, width, spread (0: coverage).
+void BM_BakeField(benchmark::State& state) {
+  std::vector<std::string> args = {"--font", "DejaVu Sans", "--height", std::to_string(state.range(0)),
+                                   "--texture-width", std::to_string(state.range(1)), "-o", Folder() + "/field"};
+  if (state.range(2) > 0) args.insert(args.end(), {"--sdf", std::to_string(state.range(2))});
+  for (auto _ : state) {
+    if (!RunBake(args)) state.SkipWithError("vantor-bake failed");
+  }
+}
+BENCHMARK(BM_BakeField)
+    ->ArgNames({"height", "width", "sdf"})
+    ->Args({32, 512, 0})->Args({32, 512, 8})->Args({64, 1024, 0})->Args({64, 1024, 8})
+    ->Unit(benchmark::kMillisecond)->UseRealTime();
+
 // The floor: the bytes of the texture at that size written with one call, then synced as a save is.
 void BM_WriteFloor(benchmark::State& state) {
   const std::size_t bytes = 18 + std::size_t{4} * state.range(0) * state.range(1);

@@ -112,6 +112,9 @@ class Fonter {
   std::int32_t textureWidth = 256;   ///< texture width in pixels
   std::int32_t leading = 0;          ///< extra pixels between rows
   std::int32_t kerning = 0;          ///< extra pixels after every character
+  /// 0: the texture holds coverage. Else it holds signed distance fields reaching
+  /// this many pixels past each outline, and every cell grows by it on every side.
+  std::int32_t distanceSpread = 0;
 
  private:
   void BuildWith(const LOGFONTA* desc);

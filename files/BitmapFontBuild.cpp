@@ -20,7 +20,22 @@ BitmapFontInfo DescribeInfo(const Fonter& engine) {
   info.bold = engine.GetWeight() >= kBoldFrom;
   info.italic = engine.IsItalic();
   info.smooth = engine.GetQuality() != kMonoQuality;
+  if (engine.distanceSpread > 0) {
+    // A shader reads the field type and spread from the descriptor alone.
+    for (int& side : info.padding) side = engine.distanceSpread;
+    info.fieldType = "sdf";
+    info.fieldSpread = engine.distanceSpread;
+  }
   return info;
+}
+
+// The box of a character: its cell, grown on every side by a distance field's
+// spread, with the offsets that put the grown box where the cell would be.
+void GrowForField(const Fonter& engine, int cellHeight, BitmapFontChar& c) {
+  const int spread = engine.distanceSpread;
+  c.height = cellHeight + 2 * spread;
+  c.xoffset = -spread;
+  c.yoffset = -spread;
 }
 
 }  // namespace
@@ -51,7 +66,7 @@ BitmapFontDescription DescribeBitmapFont(Fonter& engine, const std::string& page
     c.x = record.x;
     c.y = record.y;
     c.width = record.width;
-    c.height = face->CellHeight();
+    GrowForField(engine, face->CellHeight(), c);
     c.xadvance = face->Glyph(byte).advance + engine.kerning;
     font.chars.push_back(c);
     ids.push_back(id);
@@ -72,7 +87,9 @@ BitmapFontDescription DescribeCharacterSet(Fonter& engine, const SetLayout& layo
   font.pages = pageNames;
   platform::SizedFace* face = engine.DrawingFace();
   if (face == nullptr) return font;
-  font.lineHeight = layout.cellHeight + engine.leading;
+  // The cells grew by a distance field's spread on both sides; rows step as the font's cells do.
+  const int cellHeight = layout.cellHeight - 2 * engine.distanceSpread;
+  font.lineHeight = cellHeight + engine.leading;
   font.base = face->Ascent();
 
   std::vector<std::uint32_t> ids;
@@ -83,7 +100,7 @@ BitmapFontDescription DescribeCharacterSet(Fonter& engine, const SetLayout& layo
     c.x = glyph.record.x;
     c.y = glyph.record.y;
     c.width = glyph.record.width;
-    c.height = layout.cellHeight;
+    GrowForField(engine, cellHeight, c);
     c.xadvance = glyph.advance + engine.kerning;
     c.page = glyph.page;
     font.chars.push_back(c);

@@ -43,7 +43,11 @@ Font& MemoryContext::CurrentFont() const {
 
 const LOGFONTA& MemoryContext::GetCurrentFontDescription() const { return CurrentFont().Description(); }
 
-SizedFace* MemoryContext::Face() const { return CurrentFont().Face(); }
+SizedFace* MemoryContext::Face() const {
+  SizedFace* face = CurrentFont().Face();
+  if (face != nullptr) face->SetFieldSpread(spread_);
+  return face;
+}
 
 int MemoryContext::GetOverhang() const {
   SizedFace* face = Face();
@@ -53,7 +57,7 @@ int MemoryContext::GetOverhang() const {
 Extent MemoryContext::GetTextExtent(std::uint8_t byte) {
   SizedFace* face = Face();
   if (face == nullptr) return {};
-  return {face->Glyph(byte).advance, face->CellHeight()};
+  return {face->Glyph(byte).advance + 2 * spread_, face->CellHeight() + 2 * spread_};
 }
 
 bool MemoryContext::HasCodePoint(char32_t codePoint) {
@@ -64,7 +68,7 @@ bool MemoryContext::HasCodePoint(char32_t codePoint) {
 Extent MemoryContext::GetCodePointExtent(char32_t codePoint) {
   SizedFace* face = Face();
   if (face == nullptr) return {};
-  return {face->CodePointGlyph(codePoint).advance, face->CellHeight()};
+  return {face->CodePointGlyph(codePoint).advance + 2 * spread_, face->CellHeight() + 2 * spread_};
 }
 
 void MemoryContext::SelectBitmap(Bitmap* bitmap) { bitmap_ = bitmap; }
@@ -98,7 +102,10 @@ void MemoryContext::TextOutCodePoint(std::int64_t x, std::int64_t y, char32_t co
 }
 
 void MemoryContext::DrawGlyph(std::int64_t x, std::int64_t y, const SizedFace& face, const RenderedGlyph& glyph) {
-  FillOpaque(x, y, x + glyph.advance, y + face.CellHeight());
+  FillOpaque(x, y, x + glyph.advance + 2 * spread_, y + face.CellHeight() + 2 * spread_);
+  // A distance field's box is grown by the spread: the character sits that far in.
+  x += spread_;
+  y += spread_;
 
   // Ink may reach outside the box (bearings, synthesis); it is clipped only by the image.
   const std::int64_t left = x + glyph.left;

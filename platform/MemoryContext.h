@@ -29,6 +29,10 @@ class MemoryContext {
   const LOGFONTA& GetCurrentFontDescription() const;
   /// Extra width that the selected font adds to a string (tmOverhang).
   int GetOverhang() const;
+  /// Measures and draws signed distance fields reaching `spread` pixels past each
+  /// outline from now on (0: coverage): every character's box grows by the spread
+  /// on every side, and the character is drawn that far in from the box's corner.
+  void SetFieldSpread(int spread) { spread_ = spread; }
   /// Width (cx) and cell height (cy) of the one-byte string `byte`.
   Extent GetTextExtent(std::uint8_t byte);
   /// True when the font measuring and drawing use has a character for Unicode code point `codePoint`.
@@ -60,6 +64,7 @@ class MemoryContext {
   Bitmap* bitmap_ = nullptr;
   std::uint32_t background_ = 0;
   std::uint32_t text_ = 0;
+  int spread_ = 0;
 };
 
 }  // namespace vantor::platform

@@ -1,6 +1,7 @@
 #include "platform/SizedFace.h"
 
 #include FT_BITMAP_H
+#include FT_MODULE_H
 #include FT_OUTLINE_H
 
 #include <algorithm>
@@ -171,6 +172,14 @@ double SizedFace::PixelsPerUnitX() const {
   return static_cast<double>(size_->metrics.x_scale) / 65536.0 / 64.0;
 }
 
+void SizedFace::SetFieldSpread(int spread) {
+  if (spread == fieldSpread_) return;
+  fieldSpread_ = spread;
+  for (std::optional<RenderedGlyph>& kept : glyphs_) kept.reset();
+  codePointGlyphs_.clear();
+  keptBytes_ = 0;
+}
+
 const RenderedGlyph& SizedFace::Glyph(std::uint8_t byte) { return Keep(glyphs_[byte], glyphIndex_[byte]); }
 
 FT_UInt SizedFace::CodePointIndex(char32_t codePoint) {
@@ -209,7 +218,8 @@ RenderedGlyph SizedFace::Render(FT_UInt index) {
   if (FT_Activate_Size(size_.get()) != 0) return glyph;
   FT_Set_Transform(face, transformed_ ? &matrix_ : nullptr, nullptr);
   FT_Int32 flags = FT_LOAD_DEFAULT | mode_.loadTarget;
-  if (transformed_ || emboldenStrength_ > 0) flags |= FT_LOAD_NO_BITMAP;
+  // Synthesis and distance fields work on outlines, never on embedded bitmaps.
+  if (transformed_ || emboldenStrength_ > 0 || fieldSpread_ > 0) flags |= FT_LOAD_NO_BITMAP;
   const FT_Error loaded = FT_Load_Glyph(face, index, flags);
   FT_Set_Transform(face, nullptr, nullptr);
   if (loaded != 0) return glyph;
@@ -225,7 +235,18 @@ RenderedGlyph SizedFace::Render(FT_UInt index) {
       FT_Outline_Embolden(&slot->outline, emboldenStrength_);
       FT_Outline_Translate(&slot->outline, emboldenStrength_ / 2, 0);
     }
-    if (FT_Render_Glyph(slot, mode_.renderMode) != 0) return glyph;
+    if (fieldSpread_ > 0) {
+      // FreeType's own distance-field renderer: 128 on the outline, more inside,
+      // reaching 0 and 255 at `spread` pixels out and in; its bitmap is grown by
+      // the spread on every side, with bitmap_left and bitmap_top to match.
+      FT_Int spread = fieldSpread_;
+      if (FT_Property_Set(slot->library, "bsdf", "spread", &spread) != 0 ||
+          FT_Render_Glyph(slot, FT_RENDER_MODE_NORMAL) != 0 || FT_Render_Glyph(slot, FT_RENDER_MODE_SDF) != 0) {
+        return glyph;
+      }
+    } else if (FT_Render_Glyph(slot, mode_.renderMode) != 0) {
+      return glyph;
+    }
   }
   glyph.left = slot->bitmap_left;
   glyph.top = slot->bitmap_top;

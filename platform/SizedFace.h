@@ -61,6 +61,13 @@ class SizedFace {
   bool HasGlyph(std::uint8_t byte) const { return glyphIndex_[byte] != 0; }
   /// The face's glyph index for byte `byte`; 0 for the missing-glyph shape.
   unsigned GlyphIndex(std::uint8_t byte) const { return glyphIndex_[byte]; }
+  /// Renders from now on signed distance fields reaching `spread` pixels past each
+  /// outline (0: coverage, as at first); the characters kept so far are dropped when it changes.
+  void SetFieldSpread(int spread);
+  /// The spread of the distance fields rendered; 0 for coverage.
+  int FieldSpread() const { return fieldSpread_; }
+  /// True when FreeType can render distance fields of this face: it has outlines.
+  bool HasOutlines() const { return FT_IS_SCALABLE(file_->Face()); }
   /// The FreeType face, for reading its tables; sizing and drawing stay with this object.
   FT_Face FreeTypeFace() const { return file_->Face(); }
   /// Horizontal pixels per font unit at this size (widening included).
@@ -85,6 +92,7 @@ class SizedFace {
   std::array<std::optional<RenderedGlyph>, 256> glyphs_;
   std::unordered_map<char32_t, std::optional<RenderedGlyph>> codePointGlyphs_;
   std::size_t keptBytes_ = 0;
+  int fieldSpread_ = 0;
   RenderedGlyph scratch_;  // a character rendered beyond the memory budget
 };
 

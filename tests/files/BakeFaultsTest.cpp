@@ -269,6 +269,36 @@ TEST(BakeCommandLine, ASubstitutedFaceIsNamedAndStrictRefusesIt) {
   EXPECT_EQ(dir.Listing(), "named.tga named.txt w.tga w.txt");
 }
 
+TEST(DistanceFieldBake, RepeatsByteForByteAndRefusesWhatItCannotDraw) {
+  TempDir dir;
+  const std::vector<std::string> field = kDejaVu32 + std::vector<std::string>{"--sdf", "6", "--format", "params",
+                                                                               "--format", "fnt-binary", "-o"};
+  // The same base in two folders, so the descriptors name the same page.
+  ::mkdir(dir.Path("a").c_str(), 0755);
+  ::mkdir(dir.Path("b").c_str(), 0755);
+  ASSERT_EQ(Bake(field + std::vector<std::string>{dir.Path("a/f")}).status, 0);
+  ASSERT_EQ(Bake(field + std::vector<std::string>{dir.Path("b/f")}).status, 0);
+  for (const char* name : {"f.tga", "f.txt", "f_0.png", "f.fnt"}) {
+    EXPECT_TRUE(ReadFile(dir.Path(std::string("a/") + name)) == ReadFile(dir.Path(std::string("b/") + name))) << name;
+  }
+  const Refusal refusals[] = {
+      {kDejaVu32 + std::vector<std::string>{"--sdf", "1", "-o", "@/x"}, 2, "--sdf takes a whole number from 2 to 32, not \"1\""},
+      {kDejaVu32 + std::vector<std::string>{"--sdf", "33", "-o", "@/x"}, 2, "--sdf takes a whole number from 2 to 32, not \"33\""},
+      {kDejaVu32 + std::vector<std::string>{"--sdf", "8", "--quality", "3", "-o", "@/x"}, 2,
+       "--sdf cannot draw quality 3 (mono): a distance field has grey levels by its nature"},
+  };
+  for (const Refusal& refusal : refusals) {
+    std::vector<std::string> args = refusal.args;
+    for (std::string& arg : args) {
+      if (arg[0] == '@') arg = dir.Path() + arg.substr(1);
+    }
+    const BakeRun run = Bake(args);
+    EXPECT_EQ(run.status, refusal.status);
+    EXPECT_EQ(run.err, "vantor-bake: " + refusal.err + "\n");
+  }
+  EXPECT_EQ(dir.Listing(), "a b");
+}
+
 TEST(BakeCommandLine, AnOutputExtensionIsTakenOffTheBase) {
   TempDir dir;
   ASSERT_EQ(Bake(Small(dir.Path("x.tga"))).status, 0);

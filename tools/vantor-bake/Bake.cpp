@@ -74,6 +74,19 @@ std::string SubstitutionWarning(const Fonter& engine) {
   return "no face is named \"" + asked + "\"; the texture is drawn with \"" + match.family + "\" (" + match.file + ")";
 }
 
+// What keeps FreeType from drawing the font as distance fields; empty when nothing does.
+std::string RefusedField(Fonter& engine) {
+  constexpr std::uint8_t kMonoQuality = 3;
+  if (engine.GetQuality() == kMonoQuality) {
+    return "--sdf cannot draw quality 3 (mono): a distance field has grey levels by its nature";
+  }
+  const platform::SizedFace* face = engine.DrawingFace();
+  if (face == nullptr || !face->HasOutlines()) {
+    return "--sdf needs a face with outlines; \"" + engine.GetFaceName() + "\" has bitmaps only";
+  }
+  return {};
+}
+
 }  // namespace
 
 BakeResult Bake(const BakeOptions& options, const std::vector<char32_t>& characters) {
@@ -88,6 +101,11 @@ BakeResult Bake(const BakeOptions& options, const std::vector<char32_t>& charact
     const std::string face = engine.font ? engine.font->Description().lfFaceName : "";
     return {1, "the font \"" + face + "\" cannot be made at height " +
                    std::to_string(engine.font ? engine.font->Description().lfHeight : 0), {}, {}};
+  }
+  if (options.sdf) {
+    if (std::string refused = RefusedField(engine); !refused.empty()) return {2, refused, {}, {}};
+    engine.distanceSpread = *options.sdf;
+    engine.Build();
   }
   BakeResult result;
   result.warning = SubstitutionWarning(engine);

@@ -38,6 +38,7 @@ constexpr NumberOption kNumberOptions[] = {
     Bounded("--texture-width", files::kTextureWidthKey, &BakeOptions::textureWidth),
     Bounded("--leading", files::kLeadingKey, &BakeOptions::leading),
     Bounded("--kerning", files::kKerningKey, &BakeOptions::kerning),
+    {"--sdf", 2, 32, &BakeOptions::sdf},
 };
 
 std::string ParseNumber(const NumberOption& option, const std::string& text, BakeOptions& options) {
@@ -212,6 +213,8 @@ const char* BakeUsage() {
          "              Bake these Unicode characters instead of an 8-bit set, on pages BASE_0.png,\n"
          "              BASE_1.png...: RANGES are code points and FIRST-LAST ranges, decimal or 0x hex,\n"
          "              comma-separated; FILE is a UTF-8 text, every character but line ends.\n"
+         "  --sdf SPREAD  Draw signed distance fields instead of coverage (SPREAD 2..32 pixels):\n"
+         "              128 on the outline, more inside; every cell grows by SPREAD on each side.\n"
          "  --strict    Refuse (exit 2, nothing written) when no face carries the font's name;\n"
          "              without it a warning names the face the texture is drawn with.\n"
          "  vantor-bake --list-fonts\n"

@@ -19,6 +19,7 @@ struct BakeOptions {
   std::optional<std::int32_t> height, width, weight, charset, quality;  ///< font options given
   std::optional<std::int32_t> textureWidth, leading, kerning;          ///< texture options given
   bool italic = false;     ///< --italic
+  std::optional<std::int32_t> sdf;  ///< --sdf SPREAD: distance fields reaching SPREAD pixels
   bool strict = false;     ///< --strict: a face name no face carries is an error, not a warning
   bool params = true;      ///< --format params (the default): BASE.tga and BASE.txt
   std::optional<std::string> descriptor;  ///< --format fnt, fnt-xml or fnt-binary: BASE.fnt and BASE_0.png
