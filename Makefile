@@ -8,7 +8,9 @@ JOBS       ?= 2
 CMAKE_ARGS ?= -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTOR_WERROR=ON
 CTEST_ARGS ?= --output-on-failure --timeout 600 -j $(JOBS)
 
-.PHONY: all deps build build-asan run test test-normal test-asan fuzz clean
+PREFIX     ?= /usr/local
+
+.PHONY: all deps build build-asan run test test-normal test-asan fuzz install package clean
 
 all: build
 
@@ -35,6 +37,14 @@ test-normal: build
 
 test-asan: build-asan
 	ctest --test-dir $(ASAN_BUILD) $(CTEST_ARGS)
+
+# Installs the programs, language files, desktop entry, icons, metadata and manual pages under PREFIX.
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+# Builds a .deb (installing to /usr) in the build folder.
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 # libFuzzer target for the language-file loader (clang); not part of `make test`.
 fuzz:

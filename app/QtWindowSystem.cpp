@@ -3,6 +3,8 @@
 #include "app/DesktopHandlers.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QStandardPaths>
 #include <QEventLoop>
 #include <QTimer>
 #include <QDialog>
@@ -39,6 +41,13 @@ QMessageBox::Icon BoxIcon(MessageIcon icon) {
 }
 
 std::optional<FileChoice> RunChooser(QFileDialog& chooser, const FileRequest& request) {
+  // A program started from the desktop's menu may run in a folder it cannot write,
+  // such as its install folder: the chooser then starts in the user's documents.
+  if (!QFileInfo(QDir::currentPath()).isWritable()) {
+    QString start = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (start.isEmpty() || !QDir(start).exists()) start = QDir::homePath();
+    chooser.setDirectory(start);
+  }
   const QStringList filters = QStringList{request.filter} + request.moreFilters;
   chooser.setNameFilters(filters);
   chooser.setDefaultSuffix(request.defaultExtension);

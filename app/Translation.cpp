@@ -3,15 +3,34 @@
 #include "Localizer.h"
 #include "app/UserLanguage.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+
 #include <cstdlib>
 #include <string>
 #include <vector>
 
 namespace vantor {
 
+namespace {
+
+// The language files of the current folder; where it holds none, those installed
+// beside the program (../share/vantor/lang from its folder), so a program started
+// from the desktop's menu, in any folder, shows its texts.
+std::string LanguageMask() {
+  if (!QDir::current().entryList({QStringLiteral("*.lng")}, QDir::Files).isEmpty()) return "*.lng";
+  const QString installed = QCoreApplication::applicationDirPath() + QStringLiteral("/../share/vantor/lang");
+  return QFile::encodeName(QDir::cleanPath(installed)).toStdString() + "/*.lng";
+}
+
+}  // namespace
+
 void LoadLanguages() {
-  constexpr const char* kMask = "*.lng";
-  constexpr const char* kNoFiles = "*.lng.none";
+  const std::string maskText = LanguageMask();
+  const std::string noFilesText = maskText + ".none";
+  const char* kMask = maskText.c_str();
+  const char* kNoFiles = noFilesText.c_str();
   Localizer& localizer = Localizer::GetInstance();
   // A load with the mask already loaded keeps what is loaded: a mask that matches
   // no file unloads first, so the files' default language is what is read here.

@@ -1,6 +1,7 @@
 #!/usr/bin/python3
-"""Draws the program's artwork: icon 128 (icon.png) and the About picture 130
-(picture.png, 172 x 90). Run once by hand; the PNGs are committed."""
+"""Draws the program's artwork: icon 128 (icon.png), the About picture 130
+(picture.png, 172 x 90) and the desktop icon at the usual sizes
+(hicolor/SIZExSIZE/vantor.png). Run once by hand; the PNGs are committed."""
 from pathlib import Path
 
 from PIL import Image, ImageDraw, ImageFont
@@ -45,6 +46,12 @@ def picture():
     return image.convert("P", palette=Image.ADAPTIVE, colors=256)
 
 
+DESKTOP_SIZES = (16, 24, 32, 48, 64, 128, 256)
+
 if __name__ == "__main__":
     icon().save(HERE / "icon.png")
     picture().save(HERE / "picture.png")
+    for size in DESKTOP_SIZES:
+        folder = HERE / "hicolor" / f"{size}x{size}"
+        folder.mkdir(parents=True, exist_ok=True)
+        icon(size).save(folder / "vantor.png", optimize=True)
