@@ -112,7 +112,9 @@ std::string WriteJournal(const std::string& folder, const std::vector<JournalEnt
   const std::string journal = TemporaryPath(folder, kJournalKind);
   TrackTemporary(part);
   UniqueFd fd(::open(part.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
-  const bool written = fd.Valid() && WriteAll(fd.Get(), bytes) && ::fsync(fd.Get()) == 0 && fd.Close() == 0 &&
+  // Not synced: the journal guards against the process being killed, which the
+  // page cache survives; the new files themselves are synced before it is written.
+  const bool written = fd.Valid() && WriteAll(fd.Get(), bytes) && fd.Close() == 0 &&
                        ::rename(part.c_str(), journal.c_str()) == 0;
   UntrackTemporary(part);
   if (!written) {
