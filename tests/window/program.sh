@@ -13,8 +13,9 @@ start_program() {  # [VAR=VALUE...]: starts ./vantor in $bin with that environme
   pid=$!
 }
 
+# A sanitised build can take many seconds to show its first window.
 wait_for_window() {  # name pattern; prints the ID of the visible window so named
-  for _ in $(seq 1 150); do
+  for _ in $(seq 1 600); do
     if id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1) && [[ -n "$id" ]]; then
       echo "$id"
       return 0
@@ -27,7 +28,7 @@ wait_for_window() {  # name pattern; prints the ID of the visible window so name
 }
 
 wait_for_title() {  # exact title; waits for a managed window with it (as the window manager reads it, UTF-8)
-  for _ in $(seq 1 150); do
+  for _ in $(seq 1 600); do
     wmctrl -l | cut -d ' ' -f 5- | grep -qxF "$1" && return 0
     kill -0 "$pid" 2>/dev/null || { echo "the program ended early" >&2; return 1; }
     sleep 0.1
