@@ -114,7 +114,17 @@ class Fonter {
   std::int32_t kerning = 0;          ///< extra pixels after every character
   /// 0: the texture holds coverage. Else it holds signed distance fields reaching
   /// this many pixels past each outline, and every cell grows by it on every side.
+  /// Read it through FieldSpread().
   std::int32_t distanceSpread = 0;
+  static constexpr std::int32_t kMinDistanceSpread = 2;   ///< the spreads FreeType's field renderer takes
+  static constexpr std::int32_t kMaxDistanceSpread = 32;
+
+  /// The spread drawn: `distanceSpread`, or 0 (coverage) when it is outside the
+  /// range the field renderer takes, so a stray value can neither fail every
+  /// character nor grow the cells past what the layout can hold.
+  std::int32_t FieldSpread() const {
+    return distanceSpread >= kMinDistanceSpread && distanceSpread <= kMaxDistanceSpread ? distanceSpread : 0;
+  }
 
  private:
   void BuildWith(const LOGFONTA* desc);

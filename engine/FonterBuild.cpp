@@ -38,7 +38,7 @@ void Fonter::BuildWith(const LOGFONTA* desc) {
   // 2. Context with the font selected; the overhang holds for the whole build.
   platform::MemoryContext context(fontSystem);
   context.SelectFont(font.get());
-  context.SetFieldSpread(distanceSpread);
+  context.SetFieldSpread(FieldSpread());
   const std::int64_t overhang = context.GetOverhang();
 
   // 3. Measuring pass over the codes 32..255, on one page however high.

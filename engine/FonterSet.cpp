@@ -24,7 +24,7 @@ struct PageOrder {
 SetLayout Fonter::LayOutSet(const std::vector<char32_t>& codePoints) {
   platform::MemoryContext context(fontSystem);
   context.SelectFont(font.get());
-  context.SetFieldSpread(distanceSpread);
+  context.SetFieldSpread(FieldSpread());
 
   SetLayout layout;
   std::vector<char32_t> present;
@@ -48,7 +48,7 @@ SetLayout Fonter::LayOutSet(const std::vector<char32_t>& codePoints) {
                                  {static_cast<std::int32_t>(placed.x), static_cast<std::int32_t>(placed.y),
                                   static_cast<std::int32_t>(placed.width)},
                                  // The advance without the distance field's growth.
-                                 static_cast<std::int32_t>(placed.advance - 2 * distanceSpread)});
+                                 static_cast<std::int32_t>(placed.advance - 2 * FieldSpread())});
       });
   // Each page as high as the texture would be: its last row's top plus the cell, raised to a power of two.
   for (const std::int64_t lastRow : lastRows) {
@@ -65,7 +65,7 @@ std::unique_ptr<platform::Bitmap> Fonter::DrawSetPage(const SetLayout& layout, s
   // A new image is black already: only the characters are drawn, as the texture's are.
   platform::MemoryContext context(fontSystem);
   context.SelectFont(font.get());
-  context.SetFieldSpread(distanceSpread);
+  context.SetFieldSpread(FieldSpread());
   context.SelectBitmap(image.get());
   context.SetBkColor(kBlack);
   context.SetTextColor(kWhite);

@@ -20,11 +20,11 @@ BitmapFontInfo DescribeInfo(const Fonter& engine) {
   info.bold = engine.GetWeight() >= kBoldFrom;
   info.italic = engine.IsItalic();
   info.smooth = engine.GetQuality() != kMonoQuality;
-  if (engine.distanceSpread > 0) {
+  if (engine.FieldSpread() > 0) {
     // A shader reads the field type and spread from the descriptor alone.
-    for (int& side : info.padding) side = engine.distanceSpread;
+    for (int& side : info.padding) side = engine.FieldSpread();
     info.fieldType = "sdf";
-    info.fieldSpread = engine.distanceSpread;
+    info.fieldSpread = engine.FieldSpread();
   }
   return info;
 }
@@ -32,7 +32,7 @@ BitmapFontInfo DescribeInfo(const Fonter& engine) {
 // The box of a character: its cell, grown on every side by a distance field's
 // spread, with the offsets that put the grown box where the cell would be.
 void GrowForField(const Fonter& engine, int cellHeight, BitmapFontChar& c) {
-  const int spread = engine.distanceSpread;
+  const int spread = engine.FieldSpread();
   c.height = cellHeight + 2 * spread;
   c.xoffset = -spread;
   c.yoffset = -spread;
@@ -88,7 +88,7 @@ BitmapFontDescription DescribeCharacterSet(Fonter& engine, const SetLayout& layo
   platform::SizedFace* face = engine.DrawingFace();
   if (face == nullptr) return font;
   // The cells grew by a distance field's spread on both sides; rows step as the font's cells do.
-  const int cellHeight = layout.cellHeight - 2 * engine.distanceSpread;
+  const int cellHeight = layout.cellHeight - 2 * engine.FieldSpread();
   font.lineHeight = cellHeight + engine.leading;
   font.base = face->Ascent();
 

@@ -82,6 +82,7 @@ struct Candidate {
   int index = 0;
   std::string family;
   FamilyFace face;
+  bool outline = true;
 };
 
 // The faces that list `name` among their family names, and of those the ones
@@ -90,7 +91,7 @@ std::vector<Candidate> FamilyFaces(const char* name) {
   std::vector<Candidate> faces;
   FcConfigPtr config = ReferenceFontConfig();
   FcPatternPtr pattern(FcPatternCreate());
-  FcObjectSetPtr objects(FcObjectSetBuild(FC_FAMILY, FC_FILE, FC_INDEX, FC_WEIGHT, FC_SLANT, nullptr));
+  FcObjectSetPtr objects(FcObjectSetBuild(FC_FAMILY, FC_FILE, FC_INDEX, FC_WEIGHT, FC_SLANT, FC_OUTLINE, nullptr));
   if (!config || !pattern || !objects) return faces;
   FcPatternAddString(pattern.get(), FC_FAMILY, reinterpret_cast<const FcChar8*>(name));
   const FcFontSetPtr set(FcFontList(config.get(), pattern.get(), objects.get()));
@@ -119,6 +120,9 @@ std::vector<Candidate> FamilyFaces(const char* name) {
     int slant = FC_SLANT_ROMAN;
     FcPatternGetInteger(font, FC_SLANT, 0, &slant);
     candidate.face.italic = slant != FC_SLANT_ROMAN;
+    FcBool outline = FcTrue;
+    FcPatternGetBool(font, FC_OUTLINE, 0, &outline);
+    candidate.outline = outline == FcTrue;
     faces.push_back(std::move(candidate));
   }
   // The same order on every machine and run, whatever order fontconfig lists them in.
@@ -179,6 +183,7 @@ std::optional<FontMatch> MatchInFamily(const LOGFONTA& desc) {
   match.embolden = choice.embolden;
   match.oblique = choice.oblique;
   match.named = true;
+  match.outline = chosen.outline;
   match.family = chosen.family;
   return match;
 }

@@ -67,6 +67,8 @@ FontMatch MatchFont(const LOGFONTA& desc) {
   if (FcPatternGetBool(best.get(), FC_EMBOLDEN, 0, &embolden) == FcResultMatch) {
     match.embolden = embolden == FcTrue;
   }
+  FcBool outline = FcTrue;
+  if (FcPatternGetBool(best.get(), FC_OUTLINE, 0, &outline) == FcResultMatch) match.outline = outline == FcTrue;
   FcMatrix* matrix = nullptr;
   if (FcPatternGetMatrix(best.get(), FC_MATRIX, 0, &matrix) == FcResultMatch && matrix != nullptr) {
     match.oblique = matrix->xy != 0.0;

@@ -14,6 +14,7 @@ struct FontMatch {
   bool embolden = false;     ///< the face is lighter than asked: embolden it
   bool oblique = false;      ///< the face is upright where italic was asked: slant it
   bool named = false;        ///< the face carries the asked name among its family names
+  bool outline = true;       ///< the face has outlines; false for a face of bitmaps only
   std::string family;        ///< the face's own family name (name ID 1), as the face list shows it
 };
 

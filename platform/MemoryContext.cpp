@@ -130,6 +130,12 @@ void MemoryContext::DrawGlyph(std::int64_t x, std::int64_t y, const SizedFace& f
       }
       continue;
     }
+    if (spread_ > 0 && channels == 1 && text_ == kWhite) {
+      // Where two fields reach into each other the higher value holds: that is
+      // the field of both shapes together, where blending would raise it past both.
+      for (int i = 0; i < count; ++i) out[i] = std::max<std::uint32_t>(out[i] & 0xFF, in[i]) * 0x010101u;
+      continue;
+    }
     for (int i = 0; i < count; ++i) {
       const std::uint8_t* c = in + static_cast<std::size_t>(i) * channels;
       const std::uint32_t r = c[0];

@@ -66,8 +66,6 @@ class SizedFace {
   void SetFieldSpread(int spread);
   /// The spread of the distance fields rendered; 0 for coverage.
   int FieldSpread() const { return fieldSpread_; }
-  /// True when FreeType can render distance fields of this face: it has outlines.
-  bool HasOutlines() const { return FT_IS_SCALABLE(file_->Face()); }
   /// The FreeType face, for reading its tables; sizing and drawing stay with this object.
   FT_Face FreeTypeFace() const { return file_->Face(); }
   /// Horizontal pixels per font unit at this size (widening included).

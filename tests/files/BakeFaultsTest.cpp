@@ -284,8 +284,8 @@ TEST(DistanceFieldBake, RepeatsByteForByteAndRefusesWhatItCannotDraw) {
   const Refusal refusals[] = {
       {kDejaVu32 + std::vector<std::string>{"--sdf", "1", "-o", "@/x"}, 2, "--sdf takes a whole number from 2 to 32, not \"1\""},
       {kDejaVu32 + std::vector<std::string>{"--sdf", "33", "-o", "@/x"}, 2, "--sdf takes a whole number from 2 to 32, not \"33\""},
-      {kDejaVu32 + std::vector<std::string>{"--sdf", "8", "--quality", "3", "-o", "@/x"}, 2,
-       "--sdf cannot draw quality 3 (mono): a distance field has grey levels by its nature"},
+      {kDejaVu32 + std::vector<std::string>{"--sdf", "8", "--quality", "5", "-o", "@/x"}, 2,
+       "--sdf cannot draw quality 5 (ClearType): a distance field has one channel, subpixel colour needs three"},
   };
   for (const Refusal& refusal : refusals) {
     std::vector<std::string> args = refusal.args;
@@ -297,6 +297,26 @@ TEST(DistanceFieldBake, RepeatsByteForByteAndRefusesWhatItCannotDraw) {
     EXPECT_EQ(run.err, "vantor-bake: " + refusal.err + "\n");
   }
   EXPECT_EQ(dir.Listing(), "a b");
+  // Mono hinting and synthetic italic go into the field.
+  EXPECT_EQ(Bake(field + std::vector<std::string>{dir.Path("m"), "--quality", "3", "--italic"}).status, 0);
+}
+
+// A face of bitmaps only, the one face fontconfig is shown.
+TEST(DistanceFieldBake, RefusesAFaceOfBitmapsOnly) {
+  TempDir dir;
+  WriteFile(dir.Path("dots.bdf"),
+            "STARTFONT 2.1\nFONT -misc-Dots-medium-r-normal--8-80-75-75-c-80-iso10646-1\nSIZE 8 75 75\n"
+            "FONTBOUNDINGBOX 8 8 0 -1\nSTARTPROPERTIES 3\nFAMILY_NAME \"Dots\"\nFONT_ASCENT 7\nFONT_DESCENT 1\n"
+            "ENDPROPERTIES\nCHARS 1\nSTARTCHAR A\nENCODING 65\nSWIDTH 500 0\nDWIDTH 8 0\nBBX 8 8 0 -1\nBITMAP\n"
+            "18\n24\n42\n7E\n42\n42\n42\n00\nENDCHAR\nENDFONT\n");
+  WriteFile(dir.Path("fonts.conf"), "<?xml version=\"1.0\"?>\n<fontconfig><dir>" + dir.Path() + "</dir><cachedir>" +
+                                        dir.Path("cache") + "</cachedir></fontconfig>\n");
+  test::BakeSetting setting;
+  setting.environment = {"FONTCONFIG_FILE=" + dir.Path("fonts.conf")};
+  const BakeRun run = Bake({"--font", "Dots", "--height", "8", "--sdf", "4", "-o", dir.Path("x")}, setting);
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.err, "vantor-bake: --sdf needs a face with outlines; \"Dots\" has bitmaps only\n");
+  EXPECT_EQ(dir.Listing().find("x."), std::string::npos) << dir.Listing();
 }
 
 TEST(BakeCommandLine, AnOutputExtensionIsTakenOffTheBase) {

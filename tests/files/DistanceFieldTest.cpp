@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <vector>
 
 namespace vantor::files {
@@ -10,11 +11,19 @@ namespace {
 
 constexpr int kSpread = 8;
 
-void UseDejaVu(Fonter& engine, int spread) {
+// How the characters are rendered before they become fields.
+struct Rendering {
+  std::uint8_t quality = 4;
+  std::uint8_t italic = 0;
+};
+
+void UseDejaVu(Fonter& engine, int spread, Rendering rendering = {}) {
   LOGFONTA desc = engine.GetFontDesc();
   platform::SetFaceName(desc, "DejaVu Sans");
   desc.lfHeight = 32;
   desc.lfWeight = 400;
+  desc.lfQuality = rendering.quality;
+  desc.lfItalic = rendering.italic;
   engine.textureWidth = 512;
   engine.distanceSpread = spread;
   engine.Build(desc);
@@ -26,17 +35,19 @@ int Alpha(const Fonter& engine, int x, int y) { return (engine.texture->Pixel(x,
 struct Pair {
   Fonter coverage;
   Fonter field;
-  Pair() {
-    UseDejaVu(coverage, 0);
-    UseDejaVu(field, kSpread);
+  explicit Pair(Rendering rendering = {}) {
+    UseDejaVu(coverage, 0, rendering);
+    UseDejaVu(field, kSpread, rendering);
   }
 };
 
 // Thresholded at 128, the field gives back each character's shape: against the
 // coverage thresholded at half, at least 95% of the pixels of the character's
-// grown box agree.
-TEST(DistanceField, ThresholdingTheFieldGivesBackEachShape) {
-  Pair fonts;
+// grown box agree: antialiased, mono (whose coverage is 0 or 255) and synthetic italic.
+class FieldShapes : public testing::TestWithParam<Rendering> {};
+
+TEST_P(FieldShapes, ThresholdingTheFieldGivesBackEachShape) {
+  Pair fonts(GetParam());
   platform::SizedFace& coverage = *fonts.coverage.DrawingFace();
   platform::SizedFace& field = *fonts.field.DrawingFace();
   for (int code = Fonter::kFirstCode; code < Fonter::kFirstCode + Fonter::kGlyphCount; ++code) {
@@ -62,6 +73,9 @@ TEST(DistanceField, ThresholdingTheFieldGivesBackEachShape) {
   }
 }
 
+INSTANTIATE_TEST_SUITE_P(Renderings, FieldShapes,
+                         testing::Values(Rendering{4, 0}, Rendering{3, 0}, Rendering{4, 1}, Rendering{3, 1}));
+
 // Across an edge the field only falls: read from the middle of a vertical stroke
 // outwards, a value further out is never higher.
 TEST(DistanceField, TheFieldFallsAwayFromTheOutline) {
@@ -78,6 +92,21 @@ TEST(DistanceField, TheFieldFallsAwayFromTheOutline) {
     for (int x = peak; x > grown.x; --x) EXPECT_LE(Alpha(fonts.field, x - 1, y), Alpha(fonts.field, x, y)) << c;
     for (int x = peak; x + 1 < grown.x + grown.width; ++x) {
       EXPECT_LE(Alpha(fonts.field, x + 1, y), Alpha(fonts.field, x, y)) << c;
+    }
+  }
+}
+
+// A spread the field renderer cannot take, set by a caller, draws coverage.
+TEST(DistanceField, AStraySpreadDrawsCoverage) {
+  Fonter coverage;
+  UseDejaVu(coverage, 0);
+  for (const int stray : {1, -8, 33, std::numeric_limits<int>::max(), std::numeric_limits<int>::min()}) {
+    Fonter engine;
+    UseDejaVu(engine, stray);
+    EXPECT_EQ(engine.FieldSpread(), 0) << stray;
+    for (int i = 0; i < Fonter::kGlyphCount; ++i) {
+      ASSERT_EQ(engine.glyphs[i].width, coverage.glyphs[i].width) << stray << " " << i;
+      ASSERT_EQ(engine.glyphs[i].y, coverage.glyphs[i].y) << stray << " " << i;
     }
   }
 }

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 
 namespace vantor::platform {
@@ -142,6 +143,43 @@ INSTANTIATE_TEST_SUITE_P(Renderings, CodePointDrawing,
                                          CodePointCase{0, 0xE9, 0xE9, 3, 700, 1},         // mono, bold italic
                                          CodePointCase{161, 0xE1, 0x3B1, 5, 400, 1},      // Greek alpha, subpixel
                                          CodePointCase{1, 0x80, 0x20AC, 0, 700, 0}));     // the euro sign
+
+// A combining accent has no advance: its ink lies in the box before it. Where its
+// distance field meets the field already there, the texture keeps the higher value.
+TEST(DistanceFieldDrawing, FieldsMeetAtTheHigherValue) {
+  FontSystem system;
+  LOGFONTA desc;
+  desc.lfHeight = 24;
+  SetFaceName(desc, "DejaVu Sans");
+  const auto font = Font::Create(system, desc);
+  MemoryContext context(system);
+  context.SelectFont(font.get());
+  context.SetTextColor(kWhite);
+  context.SetFieldSpread(6);
+  const std::int64_t second = context.GetTextExtent('a').cx;
+  const auto bitmap = [&] {
+    auto made = Bitmap::Create(96, 48);
+    context.SelectBitmap(made.get());
+    return made;
+  };
+  const auto letter = bitmap();
+  context.TextOut(0, 4, 'a');
+  const auto accent = bitmap();
+  context.TextOutCodePoint(second, 4, 0x301);
+  const auto both = bitmap();
+  context.TextOut(0, 4, 'a');
+  context.TextOutCodePoint(second, 4, 0x301);
+  int met = 0;
+  for (int y = 0; y < 48; ++y) {
+    for (int x = 0; x < second; ++x) {
+      const std::uint32_t a = letter->Pixel(x, y) & 0xFF;
+      const std::uint32_t b = accent->Pixel(x, y) & 0xFF;
+      ASSERT_EQ(both->Pixel(x, y), std::max(a, b) * 0x010101u) << x << "," << y;
+      met += a > 0 && b > 0;
+    }
+  }
+  EXPECT_GT(met, 10);
+}
 
 TEST_F(MemoryContextTest, CodePointsTheFaceLacksAreMissing) {
   EXPECT_TRUE(context.HasCodePoint(U'A'));

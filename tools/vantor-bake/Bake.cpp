@@ -75,14 +75,15 @@ std::string SubstitutionWarning(const Fonter& engine) {
 }
 
 // What keeps FreeType from drawing the font as distance fields; empty when nothing does.
-std::string RefusedField(Fonter& engine) {
-  constexpr std::uint8_t kMonoQuality = 3;
-  if (engine.GetQuality() == kMonoQuality) {
-    return "--sdf cannot draw quality 3 (mono): a distance field has grey levels by its nature";
+// Mono keeps its hinting, and the field it gives is meant to be cut at the outline
+// by the shader; synthetic bold and italic change the outline before the field is made.
+std::string RefusedField(const Fonter& engine) {
+  constexpr std::uint8_t kClearTypeQuality = 5;
+  if (engine.GetQuality() == kClearTypeQuality) {
+    return "--sdf cannot draw quality 5 (ClearType): a distance field has one channel, subpixel colour needs three";
   }
-  const platform::SizedFace* face = engine.DrawingFace();
-  if (face == nullptr || !face->HasOutlines()) {
-    return "--sdf needs a face with outlines; \"" + engine.GetFaceName() + "\" has bitmaps only";
+  if (engine.font && !engine.font->Match().file.empty() && !engine.font->Match().outline) {
+    return "--sdf needs a face with outlines; \"" + engine.font->Match().family + "\" has bitmaps only";
   }
   return {};
 }
@@ -97,13 +98,15 @@ BakeResult Bake(const BakeOptions& options, const std::vector<char32_t>& charact
   } else {
     ApplyOptions(options, engine);
   }
+  if (options.sdf) {
+    if (std::string refused = RefusedField(engine); !refused.empty()) return {2, refused, {}, {}};
+  }
   if (!engine.font || !engine.font->IsUsable()) {
     const std::string face = engine.font ? engine.font->Description().lfFaceName : "";
     return {1, "the font \"" + face + "\" cannot be made at height " +
                    std::to_string(engine.font ? engine.font->Description().lfHeight : 0), {}, {}};
   }
   if (options.sdf) {
-    if (std::string refused = RefusedField(engine); !refused.empty()) return {2, refused, {}, {}};
     engine.distanceSpread = *options.sdf;
     engine.Build();
   }

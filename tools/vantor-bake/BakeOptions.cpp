@@ -1,5 +1,6 @@
 #include "BakeOptions.h"
 
+#include "engine/Fonter.h"
 #include "files/BmfontWriters.h"
 #include "files/ParamsFormat.h"
 
@@ -38,7 +39,7 @@ constexpr NumberOption kNumberOptions[] = {
     Bounded("--texture-width", files::kTextureWidthKey, &BakeOptions::textureWidth),
     Bounded("--leading", files::kLeadingKey, &BakeOptions::leading),
     Bounded("--kerning", files::kKerningKey, &BakeOptions::kerning),
-    {"--sdf", 2, 32, &BakeOptions::sdf},
+    {"--sdf", Fonter::kMinDistanceSpread, Fonter::kMaxDistanceSpread, &BakeOptions::sdf},
 };
 
 std::string ParseNumber(const NumberOption& option, const std::string& text, BakeOptions& options) {
