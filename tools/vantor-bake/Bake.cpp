@@ -92,6 +92,8 @@ std::string RefusedField(const Fonter& engine) {
 
 BakeResult Bake(const BakeOptions& options, const std::vector<char32_t>& characters) {
   Fonter engine;
+  // Set before the first build, so the characters are rendered once, as fields.
+  if (options.sdf) engine.distanceSpread = *options.sdf;
   if (options.mode == BakeOptions::Mode::FromParams) {
     const LoadParamsResult loaded = engine.LoadParams(options.paramsPath);
     if (!loaded.Loaded()) return {1, files::DescribeLoadParams(loaded, options.paramsPath).message, {}, {}};
@@ -105,10 +107,6 @@ BakeResult Bake(const BakeOptions& options, const std::vector<char32_t>& charact
     const std::string face = engine.font ? engine.font->Description().lfFaceName : "";
     return {1, "the font \"" + face + "\" cannot be made at height " +
                    std::to_string(engine.font ? engine.font->Description().lfHeight : 0), {}, {}};
-  }
-  if (options.sdf) {
-    engine.distanceSpread = *options.sdf;
-    engine.Build();
   }
   BakeResult result;
   result.warning = SubstitutionWarning(engine);
