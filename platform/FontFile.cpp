@@ -1,5 +1,6 @@
 #include "platform/FontFile.h"
 
+#include FT_LCD_FILTER_H
 #include FT_TRUETYPE_TABLES_H
 
 #include <cstdlib>
@@ -29,10 +30,28 @@ std::shared_ptr<FontFile> FontFile::Open(std::shared_ptr<FT_LibraryRec_> library
                                          int index) {
   FT_Face face = nullptr;
   if (!library || FT_New_Face(library.get(), path.c_str(), index, &face) != 0) return nullptr;
-  return std::make_shared<FontFile>(std::move(library), FreeTypeFacePtr(face));
+  return std::make_shared<FontFile>(std::move(library), FreeTypeFacePtr(face), path, index);
 }
 
-FontFile::FontFile(std::shared_ptr<FT_LibraryRec_> library, FreeTypeFacePtr face)
-    : library_(std::move(library)), face_(std::move(face)), metrics_(ReadMetrics(face_.get())) {}
+FontFile::FontFile(std::shared_ptr<FT_LibraryRec_> library, FreeTypeFacePtr face, std::string path, int index)
+    : library_(std::move(library)),
+      face_(std::move(face)),
+      metrics_(ReadMetrics(face_.get())),
+      path_(std::move(path)),
+      index_(index) {}
+
+std::shared_ptr<FontFile> FontFile::Reopen() const {
+  if (path_.empty()) return nullptr;
+  return Open(StartFreeType(), path_, index_);
+}
+
+std::shared_ptr<FT_LibraryRec_> StartFreeType() {
+  FT_Library library = nullptr;
+  if (FT_Init_FreeType(&library) != 0) return nullptr;
+  // Without subpixel support compiled in, FreeType renders LCD glyphs its own
+  // way and refuses the filter; either way red, green and blue differ.
+  FT_Library_SetLcdFilter(library, FT_LCD_FILTER_DEFAULT);
+  return std::shared_ptr<FT_LibraryRec_>(library, FreeTypeLibraryDeleter{});
+}
 
 }  // namespace vantor::platform

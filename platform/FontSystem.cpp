@@ -2,8 +2,6 @@
 
 #include "platform/FontMatch.h"
 
-#include FT_LCD_FILTER_H
-
 #include <cstring>
 
 namespace vantor::platform {
@@ -13,15 +11,6 @@ namespace {
 constexpr std::int32_t kDefaultCellHeight = 16;
 constexpr std::int32_t kDefaultWeight = 400;
 constexpr std::uint8_t kDefaultCharset = 1;
-
-std::shared_ptr<FT_LibraryRec_> StartFreeType() {
-  FT_Library library = nullptr;
-  if (FT_Init_FreeType(&library) != 0) return nullptr;
-  // Without subpixel support compiled in, FreeType renders LCD glyphs its own
-  // way and refuses the filter; either way red, green and blue differ.
-  FT_Library_SetLcdFilter(library, FT_LCD_FILTER_DEFAULT);
-  return std::shared_ptr<FT_LibraryRec_>(library, FreeTypeLibraryDeleter{});
-}
 
 }  // namespace
 

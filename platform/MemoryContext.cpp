@@ -71,6 +71,14 @@ Extent MemoryContext::GetCodePointExtent(char32_t codePoint) {
   return {face->CodePointGlyph(codePoint).advance + 2 * spread_, face->CellHeight() + 2 * spread_};
 }
 
+void MemoryContext::RenderAhead(const std::vector<std::uint8_t>& bytes) {
+  if (SizedFace* face = Face()) face->RenderAhead(bytes);
+}
+
+void MemoryContext::RenderAhead(const std::vector<char32_t>& codePoints) {
+  if (SizedFace* face = Face()) face->RenderAhead(codePoints);
+}
+
 void MemoryContext::SelectBitmap(Bitmap* bitmap) { bitmap_ = bitmap; }
 
 namespace {

@@ -33,6 +33,10 @@ class MemoryContext {
   /// outline from now on (0: coverage): every character's box grows by the spread
   /// on every side, and the character is drawn that far in from the box's corner.
   void SetFieldSpread(int spread) { spread_ = spread; }
+  /// Renders the characters of `bytes` (or of Unicode `codePoints`) at once, on two
+  /// threads, before they are measured and drawn one by one.
+  void RenderAhead(const std::vector<std::uint8_t>& bytes);
+  void RenderAhead(const std::vector<char32_t>& codePoints);
   /// Width (cx) and cell height (cy) of the one-byte string `byte`.
   Extent GetTextExtent(std::uint8_t byte);
   /// True when the font measuring and drawing use has a character for Unicode code point `codePoint`.

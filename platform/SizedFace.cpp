@@ -13,10 +13,6 @@ namespace vantor::platform {
 
 namespace {
 
-// Rasterised characters are kept up to this many bytes of coverage a font;
-// beyond it (only at huge sizes) characters are rendered on every use.
-constexpr std::size_t kKeptCoverageBudget = std::size_t{64} << 20;
-
 // Shear of a synthesised italic: x moves right by a quarter of y.
 constexpr double kItalicShear = 0.25;
 
@@ -112,30 +108,36 @@ std::unique_ptr<SizedFace> SizedFace::Create(std::shared_ptr<FontFile> file, con
   const auto emX = static_cast<FT_F26Dot6>(std::lround(cell->ppem * scaleX * 64.0));
   const auto emY = static_cast<FT_F26Dot6>(cell->ppem) * 64;
 
-  FT_Face face = file->Face();
-  FT_Size rawSize = nullptr;
-  if (FT_New_Size(face, &rawSize) != 0) return nullptr;
-  FreeTypeSizePtr size(rawSize);
-  if (FT_Activate_Size(rawSize) != 0 || FT_Set_Char_Size(face, std::max<FT_F26Dot6>(emX, 1), emY, 72, 72) != 0) {
-    return nullptr;
-  }
+  FreeTypeSizePtr size = NewSize(file->Face(), std::max<FT_F26Dot6>(emX, 1), emY);
+  if (!size) return nullptr;
 
   const bool oblique = match.oblique && desc.lfItalic != 0;
   const bool bold = match.embolden && desc.lfWeight > kSyntheticBoldWeight;
 
   auto sized = std::make_unique<SizedFace>(std::move(file), std::move(size), *cell);
-  sized->mode_ = RenderModeForQuality(desc.lfQuality);
+  sized->emX_ = std::max<FT_F26Dot6>(emX, 1);
+  sized->emY_ = emY;
+  Style& style = sized->style_;
+  style.mode = RenderModeForQuality(desc.lfQuality);
   if (oblique) {
-    sized->transformed_ = true;
-    sized->matrix_ = {ToFixed(1.0), ToFixed(kItalicShear), 0, ToFixed(1.0)};
+    style.transformed = true;
+    style.matrix = {ToFixed(1.0), ToFixed(kItalicShear), 0, ToFixed(1.0)};
   }
   if (bold) {
-    sized->emboldenStrength_ = static_cast<FT_Pos>(cell->ppem) * 64 / kBoldDivisor;
-    sized->overhang_ += static_cast<int>((sized->emboldenStrength_ + 63) >> 6);
+    style.emboldenStrength = static_cast<FT_Pos>(cell->ppem) * 64 / kBoldDivisor;
+    sized->overhang_ += static_cast<int>((style.emboldenStrength + 63) >> 6);
   }
   if (oblique) sized->overhang_ += static_cast<int>(std::ceil(kItalicShear * cell->ascent));
   sized->MapCharacters(mapping);
   return sized;
+}
+
+FreeTypeSizePtr SizedFace::NewSize(FT_Face face, FT_F26Dot6 emX, FT_F26Dot6 emY) {
+  FT_Size rawSize = nullptr;
+  if (FT_New_Size(face, &rawSize) != 0) return nullptr;
+  FreeTypeSizePtr size(rawSize);
+  if (FT_Activate_Size(rawSize) != 0 || FT_Set_Char_Size(face, emX, emY, 72, 72) != 0) return nullptr;
+  return size;
 }
 
 SizedFace::SizedFace(std::shared_ptr<FontFile> file, FreeTypeSizePtr size, CellSize cell)
@@ -173,8 +175,8 @@ double SizedFace::PixelsPerUnitX() const {
 }
 
 void SizedFace::SetFieldSpread(int spread) {
-  if (spread == fieldSpread_) return;
-  fieldSpread_ = spread;
+  if (spread == style_.fieldSpread) return;
+  style_.fieldSpread = spread;
   for (std::optional<RenderedGlyph>& kept : glyphs_) kept.reset();
   codePointGlyphs_.clear();
   keptBytes_ = 0;
@@ -202,49 +204,52 @@ const RenderedGlyph& SizedFace::CodePointGlyph(char32_t codePoint) {
 
 const RenderedGlyph& SizedFace::Keep(std::optional<RenderedGlyph>& kept, FT_UInt index) {
   if (kept) return *kept;
-  RenderedGlyph glyph = Render(index);
-  if (keptBytes_ + glyph.coverage.size() > kKeptCoverageBudget) {
-    scratch_ = std::move(glyph);
-    return scratch_;
-  }
-  keptBytes_ += glyph.coverage.size();
-  kept = std::move(glyph);
-  return *kept;
+  KeepIfRoom(kept, Render(index));
+  return kept ? *kept : scratch_;
 }
 
-RenderedGlyph SizedFace::Render(FT_UInt index) {
+void SizedFace::KeepIfRoom(std::optional<RenderedGlyph>& slot, RenderedGlyph glyph) {
+  if (keptBytes_ + glyph.coverage.size() > kKeptCoverageBudget) {
+    scratch_ = std::move(glyph);
+    return;
+  }
+  keptBytes_ += glyph.coverage.size();
+  slot = std::move(glyph);
+}
+
+RenderedGlyph SizedFace::Render(FT_Face face, FT_Size size, const Style& style, FT_UInt index) {
   RenderedGlyph glyph;
-  FT_Face face = file_->Face();
-  if (FT_Activate_Size(size_.get()) != 0) return glyph;
-  FT_Set_Transform(face, transformed_ ? &matrix_ : nullptr, nullptr);
-  FT_Int32 flags = FT_LOAD_DEFAULT | mode_.loadTarget;
+  if (FT_Activate_Size(size) != 0) return glyph;
+  FT_Matrix matrix = style.matrix;
+  FT_Set_Transform(face, style.transformed ? &matrix : nullptr, nullptr);
+  FT_Int32 flags = FT_LOAD_DEFAULT | style.mode.loadTarget;
   // Synthesis and distance fields work on outlines, never on embedded bitmaps.
-  if (transformed_ || emboldenStrength_ > 0 || fieldSpread_ > 0) flags |= FT_LOAD_NO_BITMAP;
+  if (style.transformed || style.emboldenStrength > 0 || style.fieldSpread > 0) flags |= FT_LOAD_NO_BITMAP;
   const FT_Error loaded = FT_Load_Glyph(face, index, flags);
   FT_Set_Transform(face, nullptr, nullptr);
   if (loaded != 0) return glyph;
 
   FT_GlyphSlot slot = face->glyph;
   glyph.advance = RoundPixels(slot->advance.x);
-  if (emboldenStrength_ > 0) glyph.advance += 1;
+  if (style.emboldenStrength > 0) glyph.advance += 1;
   if (glyph.advance < 0) glyph.advance = 0;
   if (slot->format == FT_GLYPH_FORMAT_OUTLINE) {
-    if (emboldenStrength_ > 0) {
+    if (style.emboldenStrength > 0) {
       // Thicken, then move right by half the strength so the left edge stays
       // and the extra ink lies in the overhang.
-      FT_Outline_Embolden(&slot->outline, emboldenStrength_);
-      FT_Outline_Translate(&slot->outline, emboldenStrength_ / 2, 0);
+      FT_Outline_Embolden(&slot->outline, style.emboldenStrength);
+      FT_Outline_Translate(&slot->outline, style.emboldenStrength / 2, 0);
     }
-    if (fieldSpread_ > 0) {
+    if (style.fieldSpread > 0) {
       // FreeType's own distance-field renderer: 128 on the outline, more inside,
       // reaching 0 and 255 at `spread` pixels out and in; its bitmap is grown by
       // the spread on every side, with bitmap_left and bitmap_top to match.
-      FT_Int spread = fieldSpread_;
+      FT_Int spread = style.fieldSpread;
       if (FT_Property_Set(slot->library, "bsdf", "spread", &spread) != 0 ||
           FT_Render_Glyph(slot, FT_RENDER_MODE_NORMAL) != 0 || FT_Render_Glyph(slot, FT_RENDER_MODE_SDF) != 0) {
         return glyph;
       }
-    } else if (FT_Render_Glyph(slot, mode_.renderMode) != 0) {
+    } else if (FT_Render_Glyph(slot, style.mode.renderMode) != 0) {
       return glyph;
     }
   }

@@ -13,6 +13,7 @@
 #include <memory>
 #include <optional>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace vantor::platform {
@@ -65,32 +66,55 @@ class SizedFace {
   /// outline (0: coverage, as at first); the characters kept so far are dropped when it changes.
   void SetFieldSpread(int spread);
   /// The spread of the distance fields rendered; 0 for coverage.
-  int FieldSpread() const { return fieldSpread_; }
+  int FieldSpread() const { return style_.fieldSpread; }
+  /// Renders and keeps the characters of `bytes` (or of Unicode `codePoints`) that are
+  /// not kept yet, half of them on a second thread with the face opened anew on a
+  /// FreeType library of its own. The characters are the ones Glyph and CodePointGlyph
+  /// would render; worth it where each costs much, as distance fields do.
+  void RenderAhead(const std::vector<std::uint8_t>& bytes);
+  void RenderAhead(const std::vector<char32_t>& codePoints);
   /// The FreeType face, for reading its tables; sizing and drawing stay with this object.
   FT_Face FreeTypeFace() const { return file_->Face(); }
   /// Horizontal pixels per font unit at this size (widening included).
   double PixelsPerUnitX() const;
 
  private:
+  // How characters are rasterised: the same for this face and its twin on another thread.
+  struct Style {
+    RenderMode mode{};
+    FT_Matrix matrix{};
+    bool transformed = false;
+    FT_Pos emboldenStrength = 0;  // 26.6 pixels, 0 for none
+    int fieldSpread = 0;
+  };
+  // Rasterised characters are kept up to this many bytes of coverage a font;
+  // beyond it (only at huge sizes) characters are rendered on every use.
+  static constexpr std::size_t kKeptCoverageBudget = std::size_t{64} << 20;
+  // A slot to fill and the glyph that fills it.
+  using Pending = std::pair<std::optional<RenderedGlyph>*, FT_UInt>;
+
   const RenderedGlyph& Keep(std::optional<RenderedGlyph>& slot, FT_UInt index);
-  RenderedGlyph Render(FT_UInt index);
+  void KeepIfRoom(std::optional<RenderedGlyph>& slot, RenderedGlyph glyph);
+  RenderedGlyph Render(FT_UInt index) { return Render(file_->Face(), size_.get(), style_, index); }
+  static RenderedGlyph Render(FT_Face face, FT_Size size, const Style& style, FT_UInt index);
+  // A new size of `face`, active and set to emX × emY (26.6 pixels); null when FreeType refuses.
+  static FreeTypeSizePtr NewSize(FT_Face face, FT_F26Dot6 emX, FT_F26Dot6 emY);
+  void RenderAhead(const std::vector<Pending>& pending);
   FT_UInt CodePointIndex(char32_t codePoint);
   void MapCharacters(const CharsetMapping& mapping);
 
   std::shared_ptr<FontFile> file_;
   FreeTypeSizePtr size_;
   CellSize cell_;
-  RenderMode mode_{};
-  FT_Matrix matrix_{};
-  bool transformed_ = false;
-  FT_Pos emboldenStrength_ = 0;  // 26.6 pixels, 0 for none
+  FT_F26Dot6 emX_ = 0;  // the character size the face was set to, 26.6 pixels
+  FT_F26Dot6 emY_ = 0;
+  Style style_;
   int overhang_ = 0;
   std::array<FT_UInt, 256> glyphIndex_{};
   std::array<std::int32_t, 256> codePoints_{};
   std::array<std::optional<RenderedGlyph>, 256> glyphs_;
   std::unordered_map<char32_t, std::optional<RenderedGlyph>> codePointGlyphs_;
   std::size_t keptBytes_ = 0;
-  int fieldSpread_ = 0;
   RenderedGlyph scratch_;  // a character rendered beyond the memory budget
 };
 

@@ -127,5 +127,39 @@ TEST_F(SynthesisTest, ItalicShearsAndOverhangsByAQuarterOfTheAscent) {
   EXPECT_GT(slanted->Glyph('l').width, upright->Glyph('l').width);
 }
 
+// Characters rendered ahead, half of them on a second thread with the face
+// opened anew, are byte for byte the ones rendered one at a time.
+TEST_F(SynthesisTest, RenderingAheadGivesTheSameCharacters) {
+  for (const std::uint8_t quality : {std::uint8_t{4}, std::uint8_t{3}}) {
+    LOGFONTA desc = Description("DejaVu Sans", 24);
+    desc.lfQuality = quality;
+    desc.lfWeight = 700;
+    desc.lfItalic = 1;
+    const auto ahead = Make(desc, true, true);
+    const auto alone = Make(desc, true, true);
+    ASSERT_TRUE(ahead && alone);
+    ahead->SetFieldSpread(4);
+    alone->SetFieldSpread(4);
+    std::vector<std::uint8_t> bytes;
+    std::vector<char32_t> codePoints;
+    for (int byte = 32; byte < 256; ++byte) bytes.push_back(static_cast<std::uint8_t>(byte));
+    for (char32_t c = 0x400; c < 0x460; ++c) codePoints.push_back(c);
+    ahead->RenderAhead(bytes);
+    ahead->RenderAhead(codePoints);
+    const auto same = [&](const RenderedGlyph& a, const RenderedGlyph& b) {
+      return a.advance == b.advance && a.left == b.left && a.top == b.top && a.width == b.width && a.rows == b.rows &&
+             a.coverage == b.coverage;
+    };
+    for (const std::uint8_t byte : bytes) {
+      const RenderedGlyph& first = ahead->Glyph(byte);
+      EXPECT_TRUE(same(first, alone->Glyph(byte))) << int{quality} << " byte " << int{byte};
+    }
+    for (const char32_t c : codePoints) {
+      const RenderedGlyph& first = ahead->CodePointGlyph(c);
+      EXPECT_TRUE(same(first, alone->CodePointGlyph(c))) << int{quality} << " U+" << std::hex << std::uint32_t{c};
+    }
+  }
+}
+
 }  // namespace
 }  // namespace vantor::platform

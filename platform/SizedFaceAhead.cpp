@@ -1,0 +1,56 @@
+// Rendering many characters at once on two threads. A FreeType library and its
+// faces serve one thread at a time, so the second thread opens the face anew on
+// a library of its own, sizes it as this face is and rasterises with the same
+// style: its characters are the very ones this face would render.
+#include "platform/SizedFace.h"
+
+#include <algorithm>
+#include <future>
+
+namespace vantor::platform {
+
+void SizedFace::RenderAhead(const std::vector<std::uint8_t>& bytes) {
+  std::vector<Pending> pending;
+  for (const std::uint8_t byte : bytes) {
+    if (!glyphs_[byte]) pending.emplace_back(&glyphs_[byte], glyphIndex_[byte]);
+  }
+  RenderAhead(pending);
+}
+
+void SizedFace::RenderAhead(const std::vector<char32_t>& codePoints) {
+  std::vector<Pending> pending;
+  for (const char32_t codePoint : codePoints) {
+    const FT_UInt index = CodePointIndex(codePoint);
+    // Map nodes stay where they are as the map grows, so the slots can be filled later.
+    std::optional<RenderedGlyph>& slot = codePointGlyphs_[codePoint];
+    if (!slot) pending.emplace_back(&slot, index);
+  }
+  RenderAhead(pending);
+}
+
+void SizedFace::RenderAhead(const std::vector<Pending>& pending) {
+  std::shared_ptr<FontFile> twin = pending.size() > 1 ? file_->Reopen() : nullptr;
+  const FreeTypeSizePtr twinSize = twin ? NewSize(twin->Face(), emX_, emY_) : nullptr;
+  // In batches, so no more is rendered than the memory budget keeps: the rest
+  // renders when asked for, as without rendering ahead.
+  constexpr std::size_t kBatch = 64;
+  for (std::size_t start = 0; start < pending.size() && keptBytes_ < kKeptCoverageBudget; start += kBatch) {
+    const std::size_t end = std::min(pending.size(), start + kBatch);
+    // The twin takes the second half of the batch; without one this thread renders all.
+    const std::size_t half = twinSize ? start + (end - start) / 2 : end;
+    std::future<std::vector<RenderedGlyph>> theirs;
+    if (half < end) {
+      theirs = std::async(std::launch::async, [&, half, end] {
+        std::vector<RenderedGlyph> rendered;
+        for (std::size_t i = half; i < end; ++i) rendered.push_back(Render(twin->Face(), twinSize.get(), style_, pending[i].second));
+        return rendered;
+      });
+    }
+    for (std::size_t i = start; i < half; ++i) KeepIfRoom(*pending[i].first, Render(pending[i].second));
+    if (!theirs.valid()) continue;
+    std::vector<RenderedGlyph> rendered = theirs.get();
+    for (std::size_t i = half; i < end; ++i) KeepIfRoom(*pending[i].first, std::move(rendered[i - half]));
+  }
+}
+
+}  // namespace vantor::platform
