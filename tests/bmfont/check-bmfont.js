@@ -1,7 +1,9 @@
 // Reads the three descriptor variants that vantor-bake wrote for one font with
 // independent readers, and checks that they agree with each other and with the
 // params file written beside them: ids, places, sizes, advances, pages, kerning.
-//   node check-bmfont.js TEXT.fnt XML.fnt BINARY.fnt PARAMS.txt CODEPAGE
+// With SPREAD, the font is a distance field: every reader sees that padding on
+// each side and every box offset by -SPREAD.
+//   node check-bmfont.js TEXT.fnt XML.fnt BINARY.fnt PARAMS.txt CODEPAGE [SPREAD]
 'use strict';
 const fs = require('fs');
 const assert = require('assert');
@@ -9,7 +11,7 @@ const parseAscii = require('parse-bmfont-ascii');
 const parseXml = require('parse-bmfont-xml');
 const parseBinary = require('parse-bmfont-binary');
 
-const [textPath, xmlPath, binaryPath, paramsPath, codePage] = process.argv.slice(2);
+const [textPath, xmlPath, binaryPath, paramsPath, codePage, spread] = process.argv.slice(2);
 const fonts = {
   text: parseAscii(fs.readFileSync(textPath, 'utf8')),
   xml: parseXml(fs.readFileSync(xmlPath, 'utf8')),
@@ -34,6 +36,16 @@ for (const [name, font] of Object.entries(fonts)) {
   for (const f of ['size', 'bold', 'italic', 'smooth', 'unicode']) {
     assert.strictEqual(Number(font.info[f]), Number(reference.info[f]), name + ' info.' + f);
   }
+  const padding = spread === undefined ? 0 : Number(spread);
+  assert.deepStrictEqual(Array.from(font.info.padding, Number), [padding, padding, padding, padding], name + ' padding');
+  // The binary info block has no room for them; the text and XML variants name the
+  // field and its spread (the XML reader turns every attribute into a number).
+  if (spread !== undefined && name !== 'binary') {
+    assert.strictEqual(Number(font.info.spread), padding, name + ' spread');
+    if (name === 'text') assert.strictEqual(font.info.field, 'sdf', 'text field');
+  }
+  font.chars.forEach((c) => assert.deepStrictEqual([Number(c.xoffset), Number(c.yoffset)], [0 - padding, 0 - padding],
+                                                   name + ' offsets of char ' + c.id));
 }
 
 // The params file: after its "Simbol params" line, one line a byte: BYTE=x,y,width.

@@ -24,6 +24,13 @@ mkdir "$work/text" "$work/xml" "$work/binary"
 
 node "$here/check-bmfont.js" "$work"/{text,xml,binary}/font.fnt "$work/text/font.txt" windows-1251
 
+# The same font as distance fields.
+mkdir "$work/field" "$work/field/xml" "$work/field/binary"
+"$bake" "${font[@]}" --sdf 6 --format params --format fnt -o "$work/field/font"
+"$bake" "${font[@]}" --sdf 6 --format fnt-xml -o "$work/field/xml/font"
+"$bake" "${font[@]}" --sdf 6 --format fnt-binary -o "$work/field/binary/font"
+node "$here/check-bmfont.js" "$work"/field/{,xml/,binary/}font.fnt "$work/field/font.txt" windows-1251 6
+
 /usr/bin/python3 - "$work/text/font.tga" "$work"/{text,xml,binary}/font_0.png <<'PY'
 import sys
 from PIL import Image
