@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <vector>
 
 namespace vantor {
 
@@ -21,6 +22,16 @@ std::int32_t Saturate(std::int64_t value) {
 
 // The byte of the i-th character on the texture.
 std::uint8_t CodeAt(std::size_t i) { return static_cast<std::uint8_t>(Fonter::kFirstCode + i); }
+
+// The codes 32..255, in texture order.
+const std::vector<std::uint8_t>& TextureCodes() {
+  static const std::vector<std::uint8_t> codes = [] {
+    std::vector<std::uint8_t> all(Fonter::kGlyphCount);
+    for (std::size_t i = 0; i < all.size(); ++i) all[i] = CodeAt(i);
+    return all;
+  }();
+  return codes;
+}
 
 }  // namespace
 
@@ -39,12 +50,7 @@ void Fonter::BuildWith(const LOGFONTA* desc) {
   platform::MemoryContext context(fontSystem);
   context.SelectFont(font.get());
   context.SetFieldSpread(FieldSpread());
-  if (FieldSpread() > 0) {
-    // A field costs about a millisecond a character: render them all at once, on two threads.
-    std::vector<std::uint8_t> codes(kGlyphCount);
-    for (std::size_t i = 0; i < codes.size(); ++i) codes[i] = CodeAt(i);
-    context.RenderAhead(codes);
-  }
+  context.RenderAhead(TextureCodes());
   const std::int64_t overhang = context.GetOverhang();
 
   // 3. Measuring pass over the codes 32..255, on one page however high.

@@ -32,8 +32,7 @@ SetLayout Fonter::LayOutSet(const std::vector<char32_t>& codePoints) {
   for (const char32_t codePoint : codePoints) {
     (context.HasCodePoint(codePoint) ? present : layout.missing).push_back(codePoint);
   }
-  // A field costs about a millisecond a character: render them all at once, on two threads.
-  if (FieldSpread() > 0) context.RenderAhead(present);
+  context.RenderAhead(present);
 
   layout.width = textureWidth;
   layout.cellHeight = context.GetTextExtent('A').cy;

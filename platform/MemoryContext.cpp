@@ -72,10 +72,12 @@ Extent MemoryContext::GetCodePointExtent(char32_t codePoint) {
 }
 
 void MemoryContext::RenderAhead(const std::vector<std::uint8_t>& bytes) {
+  if (spread_ == 0) return;
   if (SizedFace* face = Face()) face->RenderAhead(bytes);
 }
 
 void MemoryContext::RenderAhead(const std::vector<char32_t>& codePoints) {
+  if (spread_ == 0) return;
   if (SizedFace* face = Face()) face->RenderAhead(codePoints);
 }
 

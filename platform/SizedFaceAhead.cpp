@@ -42,7 +42,9 @@ void SizedFace::RenderAhead(const std::vector<Pending>& pending) {
     if (half < end) {
       theirs = std::async(std::launch::async, [&, half, end] {
         std::vector<RenderedGlyph> rendered;
-        for (std::size_t i = half; i < end; ++i) rendered.push_back(Render(twin->Face(), twinSize.get(), style_, pending[i].second));
+        for (std::size_t i = half; i < end; ++i) {
+          rendered.push_back(Render(twin->Face(), twinSize.get(), style_, pending[i].second));
+        }
         return rendered;
       });
     }

@@ -82,7 +82,7 @@ std::string RefusedField(const Fonter& engine) {
   if (engine.GetQuality() == kClearTypeQuality) {
     return "--sdf cannot draw quality 5 (ClearType): a distance field has one channel, subpixel colour needs three";
   }
-  if (engine.font && !engine.font->Match().file.empty() && !engine.font->Match().outline) {
+  if (engine.font && !engine.font->Match().outline) {
     return "--sdf needs a face with outlines; \"" + engine.font->Match().family + "\" has bitmaps only";
   }
   return {};
