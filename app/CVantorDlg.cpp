@@ -224,9 +224,9 @@ void CVantorDlg::OnPreviewClosed() {
   engine.showTexture = false;
 }
 
-void CVantorDlg::Rebuild(const LOGFONTA* desc) {
-  if (desc != nullptr) {
-    engine.Build(*desc);
+void CVantorDlg::Rebuild(const FontSettings* settings) {
+  if (settings != nullptr) {
+    engine.Build(*settings);
   } else {
     engine.Build();
   }

@@ -88,7 +88,9 @@ class CVantorDlg : public QDialog {
   void TranslateLabels();
   bool ConfirmReplace(const FileChoice& choice);
   void ReportFileResult(const files::FileResult& result);
-  void Rebuild(const LOGFONTA* desc);
+  void Rebuild(const FontSettings* settings);
+  // Builds the font of `settings`, takes pending edit values, then repaints the preview.
+  void RebuildFont(const FontSettings& settings);
   void RedrawPreview();
 
   WindowSystem& windowSystem_;

@@ -32,18 +32,18 @@ bool InRange(std::int32_t value, std::int32_t low, std::int32_t high) { return v
 }  // namespace
 
 void CVantorDlg::ApplyEdits() {
-  LOGFONTA desc = engine.GetFontDesc();
+  FontSettings settings = engine.GetFontSettings();
   bool fontChanged = false;
   bool spacingChanged = false;
 
   const std::int32_t width = DecimalValue(widthEdit->text());
   if (InRange(width, 0, 255) && width != engine.GetWidth()) {
-    desc.lfWidth = width;
+    settings.width = width;
     fontChanged = true;
   }
   const std::int32_t height = DecimalValue(heightEdit->text());
   if (InRange(height, 1, 511) && height != engine.GetHeight()) {
-    desc.lfHeight = height;
+    settings.height = height;
     fontChanged = true;
   }
   const std::int32_t leading = DecimalValue(leadingEdit->text());
@@ -58,7 +58,7 @@ void CVantorDlg::ApplyEdits() {
   }
 
   if (fontChanged) {
-    Rebuild(&desc);
+    Rebuild(&settings);
     RedrawPreview();
   } else if (spacingChanged) {
     Rebuild(nullptr);
@@ -72,45 +72,43 @@ void CVantorDlg::ApplyEdits() {
   }
 }
 
+void CVantorDlg::RebuildFont(const FontSettings& settings) {
+  Rebuild(&settings);
+  ApplyEdits();
+  RedrawPreview();
+}
+
 void CVantorDlg::OnFace() {
   const std::optional<std::size_t> position = SelectedPosition(faceList);
   if (!position) return;
-  LOGFONTA desc = engine.GetFontDesc();
-  // At most 31 bytes, cut at a character boundary.
-  platform::SetFaceName(desc, faceList->itemText(static_cast<int>(*position)).toUtf8().constData());
-  Rebuild(&desc);
-  ApplyEdits();
-  RedrawPreview();
+  FontSettings settings = engine.GetFontSettings();
+  // At most 31 bytes are kept, cut at a character boundary.
+  settings.face = faceList->itemText(static_cast<int>(*position)).toUtf8().toStdString();
+  RebuildFont(settings);
 }
 
 void CVantorDlg::OnCharset() {
   const std::optional<std::size_t> position = SelectedPosition(charsetList);
   if (!position || *position >= engine.charsets.size()) return;
-  LOGFONTA desc = engine.GetFontDesc();
-  desc.lfCharSet = static_cast<std::uint8_t>(engine.charsets[*position].value);
-  Rebuild(&desc);
-  ApplyEdits();
-  RedrawPreview();
+  FontSettings settings = engine.GetFontSettings();
+  settings.charset = static_cast<std::uint8_t>(engine.charsets[*position].value);
+  RebuildFont(settings);
 }
 
 void CVantorDlg::OnQuality() {
   const std::optional<std::size_t> position = SelectedPosition(qualityList);
   if (!position || *position >= engine.qualities.size()) return;
-  LOGFONTA desc = engine.GetFontDesc();
-  desc.lfQuality = static_cast<std::uint8_t>(engine.qualities[*position].value);
-  Rebuild(&desc);
-  ApplyEdits();
-  RedrawPreview();
+  FontSettings settings = engine.GetFontSettings();
+  settings.quality = static_cast<std::uint8_t>(engine.qualities[*position].value);
+  RebuildFont(settings);
 }
 
 void CVantorDlg::OnWeight() {
   const std::optional<std::size_t> position = SelectedPosition(weightList);
   if (!position || *position >= engine.weights.size()) return;
-  LOGFONTA desc = engine.GetFontDesc();
-  desc.lfWeight = engine.weights[*position].value;
-  Rebuild(&desc);
-  ApplyEdits();
-  RedrawPreview();
+  FontSettings settings = engine.GetFontSettings();
+  settings.weight = engine.weights[*position].value;
+  RebuildFont(settings);
 }
 
 void CVantorDlg::OnBold() {
@@ -123,11 +121,9 @@ void CVantorDlg::OnBold() {
 }
 
 void CVantorDlg::OnItalic() {
-  LOGFONTA desc = engine.GetFontDesc();
-  desc.lfItalic = italicBox->isChecked() ? 1 : 0;
-  Rebuild(&desc);
-  ApplyEdits();
-  RedrawPreview();
+  FontSettings settings = engine.GetFontSettings();
+  settings.italic = italicBox->isChecked();
+  RebuildFont(settings);
 }
 
 void CVantorDlg::OnShowTexture() {

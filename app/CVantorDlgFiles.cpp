@@ -3,11 +3,10 @@
 #include "app/CVantorDlg.h"
 #include "app/Translation.h"
 #include "app/WindowSystem.h"
-#include "files/BmfontExport.h"
-#include "files/ConfirmOverwrite.h"
-#include "files/ParamsLoad.h"
-#include "files/ParamsWriter.h"
-#include "files/TextureTga.h"
+#include "files/disk/ConfirmOverwrite.h"
+#include "files/export/BakeOutputs.h"
+#include "files/export/ParamsLoad.h"
+#include "files/export/SaveFile.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -21,13 +20,12 @@ namespace {
 const FileRequest kTextureFile{QStringLiteral("TGA (*.tga)"), QStringLiteral("tga"), {}};
 const FileRequest kParamsFile{QStringLiteral("TEXT (*.txt)"), QStringLiteral("txt"), {}};
 
-// The descriptor variants in the order the chooser offers them.
-constexpr files::BmfontVariant kVariants[] = {files::BmfontVariant::Text, files::BmfontVariant::Xml,
-                                              files::BmfontVariant::Binary};
+// The chooser's filters, one for each descriptor format, in the formats' order.
+QString ChooserLabel(files::OutputFormat format) { return Translated(files::NamesOf(format).chooserLabel.data()); }
 
 FileRequest DescriptorFile() {
-  return {Translated("BMFont text (*.fnt)"), QStringLiteral("fnt"),
-          {Translated("BMFont XML (*.fnt)"), Translated("BMFont binary (*.fnt)")}};
+  const auto& formats = files::kDescriptorFormats;
+  return {ChooserLabel(formats[0]), QStringLiteral("fnt"), {ChooserLabel(formats[1]), ChooserLabel(formats[2])}};
 }
 
 std::string LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
@@ -84,11 +82,18 @@ void CVantorDlg::OnSaveParams() {
 void CVantorDlg::OnExport() {
   const std::optional<FileChoice> choice = windowSystem_.ChooseSaveFile(this, DescriptorFile());
   if (!choice || !ConfirmReplace(*choice)) return;
+  const auto& formats = files::kDescriptorFormats;
+  const bool known = choice->filter >= 0 && static_cast<std::size_t>(choice->filter) < formats.size();
+  const files::OutputChoice outputs{.params = false, .descriptor = formats[known ? choice->filter : 0]};
+  const files::BakeFont font = files::TextureFont(engine);
+  const std::string base = files::BaseOf(LocalPath(choice->path));
   // The page is written too, so it is asked about as well.
-  const QString pagePath = QFile::decodeName(files::BmfontPagePath(LocalPath(choice->path)).c_str());
-  if (!ConfirmReplace(FileChoice{pagePath, QFileInfo(pagePath).fileName()})) return;
-  const int filter = choice->filter >= 0 && choice->filter < 3 ? choice->filter : 0;
-  ReportFileResult(files::ExportBmfont(engine, LocalPath(choice->path), kVariants[filter]));
+  const files::OutputPaths paths = files::NameOutputs(base, outputs, font.layout->pageHeights.size());
+  for (const std::string& page : paths.pages) {
+    const QString pagePath = QFile::decodeName(page.c_str());
+    if (!ConfirmReplace(FileChoice{pagePath, QFileInfo(pagePath).fileName()})) return;
+  }
+  ReportFileResult(files::WriteBake(engine, font, base, outputs));
 }
 
 void CVantorDlg::OnLoadParams() {

@@ -1,6 +1,6 @@
 #include "app/CVantorApp.h"
 #include "app/QtWindowSystem.h"
-#include "files/Temporaries.h"
+#include "files/disk/Temporaries.h"
 
 #include <QApplication>
 

@@ -2,11 +2,12 @@
 // safe save against a plain write and sync, and loading a params file.
 
 #include "engine/Fonter.h"
-#include "files/FileSink.h"
-#include "files/ParamsWriter.h"
-#include "files/ReaderKeyFile.h"
-#include "files/TextureTga.h"
-#include "files/UniqueFd.h"
+#include "files/disk/FileSink.h"
+#include "files/formats/ParamsWriter.h"
+#include "files/formats/ReaderKeyFile.h"
+#include "files/export/SaveFile.h"
+#include "files/formats/TextureTga.h"
+#include "files/disk/UniqueFd.h"
 
 #include "BenchFolder.h"
 

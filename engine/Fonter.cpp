@@ -3,6 +3,7 @@
 #include "platform/MemoryContext.h"
 
 #include <cstring>
+#include <set>
 
 namespace vantor {
 
@@ -12,7 +13,6 @@ constexpr std::int32_t kStartHeight = 32;
 constexpr std::int32_t kStartWeight = 300;  // FW_LIGHT
 constexpr std::uint8_t kStartCharset = 1;   // DEFAULT_CHARSET
 constexpr std::uint8_t kStartQuality = 0;   // DEFAULT_QUALITY
-constexpr std::int32_t kBoldWeight = 700;
 
 }  // namespace
 
@@ -66,13 +66,39 @@ std::int32_t Fonter::GetWidth() const { return GetFontDesc().lfWidth; }
 
 std::int32_t Fonter::GetHeight() const { return GetFontDesc().lfHeight; }
 
-bool Fonter::IsBold() const { return GetFontDesc().lfWeight == kBoldWeight; }
+bool Fonter::IsBold() const { return GetFontDesc().lfWeight == platform::kBoldWeight; }
 
 bool Fonter::IsItalic() const { return GetFontDesc().lfItalic != 0; }
 
 TextureSize Fonter::GetTextureSize() const {
   if (!texture) return {};
   return {texture->Width(), texture->Height()};
+}
+
+SetLayout Fonter::TextureLayout() {
+  SetLayout layout;
+  layout.width = textureWidth;
+  layout.pageHeights = {GetTextureSize().height};
+  platform::SizedFace* face = DrawingFace();
+  if (face == nullptr) return layout;
+  face->SetFieldSpread(FieldSpread());
+  layout.cellHeight = face->CellHeight() + 2 * FieldSpread();
+  layout.ascent = face->Ascent();
+  std::set<char32_t> placed;
+  for (int i = 0; i < kGlyphCount; ++i) {
+    const auto byte = static_cast<std::uint8_t>(kFirstCode + i);
+    const std::int32_t codePoint = face->CodePoint(byte);
+    if (codePoint < 0 || !face->HasGlyph(byte)) continue;
+    if (!placed.insert(static_cast<char32_t>(codePoint)).second) continue;
+    layout.glyphs.push_back({static_cast<char32_t>(codePoint), 0, glyphs[i], face->Glyph(byte).advance});
+  }
+  return layout;
+}
+
+std::vector<platform::KerningPair> Fonter::Kerning(const std::vector<std::uint32_t>& codePoints) {
+  platform::SizedFace* face = DrawingFace();
+  if (face == nullptr) return {};
+  return platform::FaceKerning(*face, codePoints);
 }
 
 platform::SizedFace* Fonter::DrawingFace() {

@@ -1,12 +1,14 @@
 #pragma once
 
 #include "engine/FontOption.h"
+#include "engine/FontSettings.h"
 #include "engine/GlyphRecord.h"
 #include "engine/LoadParamsResult.h"
 #include "engine/SetLayout.h"
 #include "platform/Bitmap.h"
 #include "platform/Font.h"
 #include "platform/FontSystem.h"
+#include "platform/Kerning.h"
 #include "platform/LogFont.h"
 
 #include <array>
@@ -47,11 +49,16 @@ class Fonter {
 
   /// Replaces the font with one made from `desc`, then lays out and redraws the texture.
   void Build(const LOGFONTA& desc);
+  /// Replaces the font with one made from `settings` (the other fields of the
+  /// description kept), then lays out and redraws the texture.
+  void Build(const FontSettings& settings);
   /// Keeps the font; lays out and redraws the texture from the current settings.
   void Build();
 
   /// The description the current font was made from; every field zero when there is no usable font.
   LOGFONTA GetFontDesc() const;
+  /// The settings of the current font; those of an all-zero description when there is no usable font.
+  FontSettings GetFontSettings() const { return FontSettingsOf(GetFontDesc()); }
   /// The requested face name; empty when there is no usable font.
   std::string GetFaceName() const;
   /// The character-set value; 1 when there is no usable font.
@@ -86,6 +93,13 @@ class Fonter {
   /// texture settings, by the texture's row rule, on pages of at most kMaxPageHeight;
   /// characters the face lacks are left out and listed. Changes neither texture nor records.
   SetLayout LayOutSet(const std::vector<char32_t>& codePoints);
+  /// The texture's characters as a one-page set: each byte of 32..255 that stands
+  /// for a code point the face has, in byte order, a code point once, at its record;
+  /// its one page is the texture itself (of height 0 when there is none).
+  SetLayout TextureLayout();
+  /// The face's own pair adjustments between the characters of `codePoints`, in pixels,
+  /// sorted by first then second; none when nothing can draw.
+  std::vector<platform::KerningPair> Kerning(const std::vector<std::uint32_t>& codePoints);
   /// Page `page` of `layout` drawn as the texture is, white on black; null when there is
   /// no such page or its image cannot be made.
   std::unique_ptr<platform::Bitmap> DrawSetPage(const SetLayout& layout, std::size_t page);

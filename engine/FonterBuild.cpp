@@ -35,6 +35,8 @@ const std::vector<std::uint8_t>& TextureCodes() {
 
 }  // namespace
 
+void Fonter::Build(const FontSettings& settings) { Build(FontDescription(settings, GetFontDesc())); }
+
 void Fonter::Build(const LOGFONTA& desc) { BuildWith(&desc); }
 
 void Fonter::Build() { BuildWith(nullptr); }

@@ -36,6 +36,7 @@ SetLayout Fonter::LayOutSet(const std::vector<char32_t>& codePoints) {
 
   layout.width = textureWidth;
   layout.cellHeight = context.GetTextExtent('A').cy;
+  if (const platform::SizedFace* face = DrawingFace()) layout.ascent = face->Ascent();
   const LayoutRules rules{textureWidth, context.GetOverhang(), leading, kerning, kMaxPageHeight};
   std::vector<std::int64_t> lastRows;
   layout.glyphs.reserve(present.size());

@@ -24,6 +24,7 @@ struct SetLayout {
   std::vector<SetGlyph> glyphs;          ///< the characters the face has, in code-point order
   std::vector<char32_t> missing;         ///< the characters of the set the face lacks, in code-point order
   std::int32_t cellHeight = 0;           ///< height of every cell (the row step without the leading)
+  std::int32_t ascent = 0;               ///< pixels from a cell's top to the baseline, without a field's growth
 };
 
 }  // namespace vantor

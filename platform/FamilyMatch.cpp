@@ -16,7 +16,7 @@ namespace vantor::platform {
 namespace {
 
 constexpr int kRegular = 400;
-constexpr int kBold = 600;
+constexpr int kBold = kBoldFrom;
 
 const char* AsChar(const FcChar8* text) { return reinterpret_cast<const char*>(text); }
 

@@ -26,6 +26,14 @@ struct LOGFONTA {
 
 static_assert(sizeof(LOGFONTA) == 60, "LOGFONTA keeps the Windows layout");
 
+/// FW_BOLD: the weight the dialog's Bold box sets and shows, exactly.
+inline constexpr std::int32_t kBoldWeight = 700;
+/// FW_SEMIBOLD: from this weight on a font is drawn bold: a family's bold face is
+/// chosen, or strokes are thickened, and descriptors say bold. Lighter weights
+/// never embolden. It differs from kBoldWeight because the Bold box shows one
+/// list entry, while drawing treats every heavy weight alike.
+inline constexpr std::int32_t kBoldFrom = 600;
+
 /// Copies `name` into `desc.lfFaceName`, cut to 31 bytes at a UTF-8 character boundary.
 void SetFaceName(LOGFONTA& desc, const char* name);
 

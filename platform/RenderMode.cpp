@@ -12,9 +12,9 @@ namespace vantor::platform {
 //                        auto-hinter), 256-level greyscale rendering.
 RenderMode RenderModeForQuality(std::uint8_t quality) {
   switch (quality) {
-    case 3:
+    case kNonAntialiasedQuality:
       return {FT_LOAD_TARGET_MONO, FT_RENDER_MODE_MONO};
-    case 5:
+    case kClearTypeQuality:
       return {FT_LOAD_TARGET_LCD, FT_RENDER_MODE_LCD};
     default:
       return {FT_LOAD_TARGET_NORMAL, FT_RENDER_MODE_NORMAL};

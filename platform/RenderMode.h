@@ -7,6 +7,11 @@
 
 namespace vantor::platform {
 
+/// The quality value (lfQuality) drawn without antialiasing: mono hinting, coverage 0 or 255.
+inline constexpr std::uint8_t kNonAntialiasedQuality = 3;
+/// The quality value drawn with subpixel (ClearType) rendering: red, green and blue differ at edges.
+inline constexpr std::uint8_t kClearTypeQuality = 5;
+
 /// How glyphs of one quality value are hinted and rasterised.
 struct RenderMode {
   FT_Int32 loadTarget;       ///< FT_LOAD_TARGET_* hinting target

@@ -19,9 +19,6 @@ constexpr double kItalicShear = 0.25;
 // Synthesised bold thickens strokes by a 24th of the em.
 constexpr int kBoldDivisor = 24;
 
-// Weights above this are drawn bold; lighter requests never embolden.
-constexpr int kSyntheticBoldWeight = 550;
-
 // The largest widened em, in pixels, that a font may have.
 constexpr double kMaxScaledEm = 4.0 * kMaxCellHeight;
 
@@ -112,7 +109,7 @@ std::unique_ptr<SizedFace> SizedFace::Create(std::shared_ptr<FontFile> file, con
   if (!size) return nullptr;
 
   const bool oblique = match.oblique && desc.lfItalic != 0;
-  const bool bold = match.embolden && desc.lfWeight > kSyntheticBoldWeight;
+  const bool bold = match.embolden && desc.lfWeight >= kBoldFrom;
 
   auto sized = std::make_unique<SizedFace>(std::move(file), std::move(size), *cell);
   sized->emX_ = std::max<FT_F26Dot6>(emX, 1);

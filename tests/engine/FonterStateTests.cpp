@@ -116,3 +116,30 @@ TEST(ChangeProtocol, SettingsTakeEffectAtTheNextBuild) {
 
 }  // namespace
 }  // namespace vantor
+
+namespace vantor {
+namespace {
+
+// Every door makes its description from the settings: each setting lands in its own
+// field, the other fields of the base stay, and a long face name is cut at a character.
+TEST(FontSettings, LandInTheirFieldsAndKeepTheRest) {
+  platform::LOGFONTA base{};
+  base.lfEscapement = 7;
+  base.lfPitchAndFamily = 34;
+  const FontSettings cases[] = {
+      {"DejaVu Sans", 20, 8, 700, true, 204, 3},
+      {"", 1, 0, 0, false, 0, 0},
+      {std::string(30, 'a') + "\xC3\xA9" + "b", 511, 255, 900, false, 255, 5},
+  };
+  for (const FontSettings& settings : cases) {
+    const platform::LOGFONTA desc = FontDescription(settings, base);
+    EXPECT_EQ(desc.lfEscapement, 7);
+    EXPECT_EQ(desc.lfPitchAndFamily, 34);
+    FontSettings expected = settings;
+    if (expected.face.size() > 31) expected.face.resize(30);  // "é" would pass byte 31: cut before it
+    EXPECT_EQ(FontSettingsOf(desc), expected) << settings.face;
+  }
+}
+
+}  // namespace
+}  // namespace vantor

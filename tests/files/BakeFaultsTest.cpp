@@ -256,6 +256,19 @@ TEST(BakeCommandLine, RefusesWhatWouldHurtAndSaysWhatHappened) {
   EXPECT_EQ(dir.Listing(), "huge.txt p.tga p.txt pipe sub");
 }
 
+// The refusal covers every page a set is laid out on, not only the first.
+TEST(BakeCommandLine, RefusesToWriteAPageOverTheParamsFileRead) {
+  TempDir dir;
+  ASSERT_EQ(Bake(kDejaVu32 + std::vector<std::string>{"--texture-width", "64", "-o", dir.Path("p")}).status, 0);
+  ASSERT_EQ(::link(dir.Path("p.txt").c_str(), dir.Path("q_1.png").c_str()), 0);
+  const std::string params = ReadFile(dir.Path("p.txt"));
+  const BakeRun run = Bake({dir.Path("p.txt"), "--format", "fnt", "--chars", "0x20-0x24F", "-o", dir.Path("q")});
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.err, "vantor-bake: the output " + dir.Path("q_1.png") + " is the params file read; give -o BASE to write elsewhere\n");
+  EXPECT_EQ(ReadFile(dir.Path("p.txt")), params);
+  EXPECT_EQ(dir.Listing(), "p.tga p.txt q_1.png");
+}
+
 TEST(BakeCommandLine, ASubstitutedFaceIsNamedAndStrictRefusesIt) {
   TempDir dir;
   const std::vector<std::string> misspelt = {"--font", "DejaVu Sanz", "--height", "12", "-o"};

@@ -1,5 +1,5 @@
-#include "files/BitmapFontBuild.h"
-#include "files/BmfontWriters.h"
+#include "files/export/DescribeFont.h"
+#include "files/formats/bmfont/BmfontWriters.h"
 
 #include <gtest/gtest.h>
 
@@ -35,7 +35,7 @@ TEST(BitmapFontDescription, IdsAreTheCodePointsTheTextureShows) {
   Fonter engine;
   for (const IdCase& c : cases) {
     UseFace(engine, "DejaVu Sans", c.charset);
-    const BitmapFontDescription font = DescribeBitmapFont(engine, "p_0.png");
+    const BitmapFontDescription font = DescribeFont(engine, engine.TextureLayout(), {"p_0.png"});
     const BitmapFontChar* found = Find(font, c.id);
     ASSERT_NE(found, nullptr) << int{c.charset} << " " << int{c.byte};
     const GlyphRecord& record = engine.glyphs[c.byte - Fonter::kFirstCode];
@@ -51,7 +51,7 @@ TEST(BitmapFontDescription, LeavesOutUndefinedBytesAndRepeatsAndAddsTheKerningSe
   engine.kerning = 3;
   engine.leading = 2;
   engine.Build();
-  const BitmapFontDescription font = DescribeBitmapFont(engine, "p_0.png");
+  const BitmapFontDescription font = DescribeFont(engine, engine.TextureLayout(), {"p_0.png"});
   // CP1252 leaves 0x81, 0x8D, 0x8F, 0x90 and 0x9D undefined, and the face has no glyph for DEL.
   EXPECT_EQ(font.chars.size(), 224u - 5u - 1u);
   EXPECT_EQ(Find(font, 0x7F), nullptr);
@@ -78,13 +78,13 @@ int Kerning(const BitmapFontDescription& font, char first, char second) {
 TEST(BitmapFontDescription, KerningIsTheFacesOwn) {
   Fonter engine;
   UseFace(engine, "DejaVu Sans");
-  const BitmapFontDescription sans = DescribeBitmapFont(engine, "p_0.png");
+  const BitmapFontDescription sans = DescribeFont(engine, engine.TextureLayout(), {"p_0.png"});
   EXPECT_LT(Kerning(sans, 'A', 'V'), 0);
   EXPECT_LT(Kerning(sans, 'V', 'A'), 0);
   EXPECT_EQ(Kerning(sans, 'H', 'H'), 0);
   EXPECT_TRUE(std::none_of(sans.kernings.begin(), sans.kernings.end(), [](const BitmapFontKerning& k) { return k.amount == 0; }));
   UseFace(engine, "DejaVu Sans Mono");
-  EXPECT_TRUE(DescribeBitmapFont(engine, "p_0.png").kernings.empty());
+  EXPECT_TRUE(DescribeFont(engine, engine.TextureLayout(), {"p_0.png"}).kernings.empty());
 }
 
 // A character set on several pages: each character keeps its layout's page and place,
@@ -101,7 +101,7 @@ TEST(CharacterSetDescription, ListsEveryPageAndEachCharactersPage) {
   ASSERT_GE(layout.pageHeights.size(), 2u);
   std::vector<std::string> names;
   for (std::size_t page = 0; page < layout.pageHeights.size(); ++page) names.push_back("s_" + std::to_string(page) + ".png");
-  const BitmapFontDescription font = DescribeCharacterSet(engine, layout, names);
+  const BitmapFontDescription font = DescribeFont(engine, layout, names);
   EXPECT_EQ(font.pages, names);
   EXPECT_EQ(font.scaleW, 40);
   EXPECT_EQ(font.scaleH, 4096);
@@ -114,7 +114,7 @@ TEST(CharacterSetDescription, ListsEveryPageAndEachCharactersPage) {
   }
   EXPECT_EQ(font.chars.back().page, static_cast<int>(names.size()) - 1);
   EXPECT_LT(Kerning(font, 'A', 'V'), 0);
-  EXPECT_EQ(Kerning(font, 'A', 'V'), Kerning(DescribeBitmapFont(engine, "p_0.png"), 'A', 'V'));
+  EXPECT_EQ(Kerning(font, 'A', 'V'), Kerning(DescribeFont(engine, engine.TextureLayout(), {"p_0.png"}), 'A', 'V'));
 }
 
 TEST(CharacterSetDescription, LargeSetsGoWithoutKerning) {
@@ -124,7 +124,7 @@ TEST(CharacterSetDescription, LargeSetsGoWithoutKerning) {
   for (char32_t c = 32; c < 0x2000; ++c) codePoints.push_back(c);
   const SetLayout layout = engine.LayOutSet(codePoints);
   ASSERT_GT(layout.glyphs.size(), kMaxKernedCharacters);
-  EXPECT_TRUE(DescribeCharacterSet(engine, layout, {"s_0.png"}).kernings.empty());
+  EXPECT_TRUE(DescribeFont(engine, layout, {"s_0.png"}).kernings.empty());
 }
 
 BitmapFontDescription Small() {

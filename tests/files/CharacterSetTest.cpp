@@ -1,4 +1,4 @@
-#include "files/CharacterSet.h"
+#include "files/formats/CharacterSet.h"
 
 #include "TestFiles.h"
 

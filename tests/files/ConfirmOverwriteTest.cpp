@@ -1,4 +1,4 @@
-#include "files/ConfirmOverwrite.h"
+#include "files/disk/ConfirmOverwrite.h"
 
 #include "TestFiles.h"
 

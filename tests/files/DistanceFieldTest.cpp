@@ -1,4 +1,4 @@
-#include "files/BitmapFontBuild.h"
+#include "files/export/DescribeFont.h"
 #include "platform/SizedFace.h"
 
 #include <gtest/gtest.h>
@@ -123,8 +123,8 @@ TEST(DistanceField, RecordsAndDescriptorFollowTheGrownCells) {
     const int step = fonts.field.glyphs[i].y - fonts.field.glyphs[i - 1].y;
     EXPECT_TRUE(step == 0 || step == cellHeight + 2 * kSpread) << i;
   }
-  const BitmapFontDescription plain = DescribeBitmapFont(fonts.coverage, "p_0.png");
-  const BitmapFontDescription field = DescribeBitmapFont(fonts.field, "f_0.png");
+  const BitmapFontDescription plain = DescribeFont(fonts.coverage, fonts.coverage.TextureLayout(), {"p_0.png"});
+  const BitmapFontDescription field = DescribeFont(fonts.field, fonts.field.TextureLayout(), {"f_0.png"});
   EXPECT_EQ(field.lineHeight, plain.lineHeight);
   EXPECT_EQ(field.base, plain.base);
   EXPECT_EQ(field.info.fieldType, "sdf");

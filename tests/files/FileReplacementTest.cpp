@@ -1,5 +1,6 @@
-#include "files/FileReplacement.h"
-#include "files/TextureTga.h"
+#include "files/disk/FileReplacement.h"
+#include "files/disk/ReplaceFiles.h"
+#include "files/export/SaveFile.h"
 
 #include "TestFiles.h"
 

@@ -1,4 +1,4 @@
-#include "files/FileResult.h"
+#include "files/disk/FileResult.h"
 
 #include <gtest/gtest.h>
 

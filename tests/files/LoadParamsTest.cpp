@@ -1,7 +1,8 @@
 #include "engine/Fonter.h"
-#include "files/ParamsLoad.h"
-#include "files/ParamsWriter.h"
-#include "files/TextureTga.h"
+#include "files/export/ParamsLoad.h"
+#include "files/formats/ParamsWriter.h"
+#include "files/export/SaveFile.h"
+#include "files/formats/TextureTga.h"
 
 #include "TestFiles.h"
 

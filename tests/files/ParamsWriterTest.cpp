@@ -1,4 +1,4 @@
-#include "files/ParamsWriter.h"
+#include "files/formats/ParamsWriter.h"
 
 #include "TestFiles.h"
 

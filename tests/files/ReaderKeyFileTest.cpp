@@ -1,4 +1,4 @@
-#include "files/ReaderKeyFile.h"
+#include "files/formats/ReaderKeyFile.h"
 
 #include "TestFiles.h"
 

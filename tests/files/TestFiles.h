@@ -1,6 +1,6 @@
 #pragma once
 
-#include "files/ByteSink.h"
+#include "files/disk/ByteSink.h"
 
 #include <functional>
 #include <string>

@@ -1,4 +1,5 @@
-#include "files/TextureTga.h"
+#include "files/export/SaveFile.h"
+#include "files/formats/TextureTga.h"
 
 #include "TestFiles.h"
 

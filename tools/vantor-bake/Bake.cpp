@@ -1,13 +1,11 @@
 #include "Bake.h"
 
 #include "engine/Fonter.h"
-#include "files/BmfontExport.h"
-#include "files/ReplaceFiles.h"
-#include "files/ParamsLoad.h"
-#include "files/ParamsWriter.h"
-#include "files/TextureTga.h"
+#include "files/export/BakeOutputs.h"
+#include "files/export/ParamsLoad.h"
+#include "platform/RenderMode.h"
 
-#include <memory>
+#include <sys/stat.h>
 
 namespace vantor::bake {
 
@@ -15,55 +13,32 @@ namespace {
 
 // Start settings changed by the options given, as the dialog would change them.
 void ApplyOptions(const BakeOptions& options, Fonter& engine) {
-  LOGFONTA desc = engine.GetFontDesc();
-  platform::SetFaceName(desc, options.face.c_str());
-  desc.lfHeight = *options.height;
-  desc.lfWidth = options.width.value_or(desc.lfWidth);
-  desc.lfWeight = options.weight.value_or(desc.lfWeight);
-  desc.lfItalic = options.italic ? 1 : 0;
-  if (options.charset) desc.lfCharSet = static_cast<std::uint8_t>(*options.charset);
-  if (options.quality) desc.lfQuality = static_cast<std::uint8_t>(*options.quality);
+  FontSettings settings = engine.GetFontSettings();
+  settings.face = options.face;
+  settings.height = *options.height;
+  settings.width = options.width.value_or(settings.width);
+  settings.weight = options.weight.value_or(settings.weight);
+  settings.italic = options.italic;
+  if (options.charset) settings.charset = static_cast<std::uint8_t>(*options.charset);
+  if (options.quality) settings.quality = static_cast<std::uint8_t>(*options.quality);
   engine.textureWidth = options.textureWidth.value_or(engine.textureWidth);
   engine.leading = options.leading.value_or(engine.leading);
   engine.kerning = options.kerning.value_or(engine.kerning);
-  engine.Build(desc);
+  engine.Build(settings);
 }
 
-// Every file of one bake describes the others, so they are all replaced together.
-std::string WriteOutputs(const std::string& base, const BakeOptions& options, Fonter& engine) {
-  std::vector<files::FileOutput> outputs;
-  if (options.params) {
-    const std::string tgaPath = base + ".tga";
-    if (!files::TgaCanDescribe(engine.texture.get())) {
-      return files::FileFailure(files::FileStatus::TextureTooLarge, tgaPath).message;
-    }
-    outputs.push_back(
-        {tgaPath, [&engine](files::ByteSink& sink) { return files::WriteTextureTga(sink, engine.texture.get()); }});
-    outputs.push_back(
-        {base + ".txt", [&engine](files::ByteSink& sink) { return files::WriteParamsFile(sink, engine); }});
-  }
-  if (options.descriptor) {
-    const files::BmfontVariant variant = *files::BmfontVariantNamed(*options.descriptor);
-    if (files::FileResult added = files::AddBmfontOutputs(engine, base + ".fnt", variant, outputs); !added.Ok()) {
-      return added.message;
+// Why the outputs must not be written: one of them is the params file read, however spelled.
+std::string RefusedOutput(const BakeOptions& options, const files::OutputPaths& paths) {
+  if (options.mode != BakeOptions::Mode::FromParams) return {};
+  struct stat input {};
+  if (::stat(options.paramsPath.c_str(), &input) != 0) return {};
+  for (const std::string& path : paths.All()) {
+    struct stat output {};
+    if (::stat(path.c_str(), &output) == 0 && output.st_dev == input.st_dev && output.st_ino == input.st_ino) {
+      return "the output " + path + " is the params file read; give -o BASE to write elsewhere";
     }
   }
-  return files::ReplaceFiles(outputs).message;
-}
-
-// The character set on pages: the descriptor and every page, all replaced together.
-std::string WriteCharacterSet(const std::string& base, const BakeOptions& options, Fonter& engine,
-                              std::shared_ptr<const SetLayout> layout) {
-  if (layout->glyphs.empty()) {
-    return "the face has none of the " + std::to_string(layout->missing.size()) + " characters asked for";
-  }
-  std::vector<files::FileOutput> outputs;
-  const files::BmfontVariant variant = *files::BmfontVariantNamed(*options.descriptor);
-  if (files::FileResult added = files::AddCharacterSetOutputs(engine, std::move(layout), base + ".fnt", variant, outputs);
-      !added.Ok()) {
-    return added.message;
-  }
-  return files::ReplaceFiles(outputs).message;
+  return {};
 }
 
 // A name that no face carries is drawn with whatever the font library chose instead.
@@ -78,8 +53,7 @@ std::string SubstitutionWarning(const Fonter& engine) {
 // Mono keeps its hinting, and the field it gives is meant to be cut at the outline
 // by the shader; synthetic bold and italic change the outline before the field is made.
 std::string RefusedField(const Fonter& engine) {
-  constexpr std::uint8_t kClearTypeQuality = 5;
-  if (engine.GetQuality() == kClearTypeQuality) {
+  if (engine.GetQuality() == platform::kClearTypeQuality) {
     return "--sdf cannot draw quality 5 (ClearType): a distance field has one channel, subpixel colour needs three";
   }
   if (engine.font && !engine.font->Match().outline) {
@@ -113,19 +87,24 @@ BakeResult Bake(const BakeOptions& options, const std::vector<char32_t>& charact
   if (!result.warning.empty() && options.strict) {
     return {2, "--strict: nothing was written", result.warning, {}};
   }
-  if (!characters.empty()) {
-    auto layout = std::make_shared<const SetLayout>(engine.LayOutSet(characters));
-    result.missing = layout->missing;
-    result.error = WriteCharacterSet(OutputBase(options), options, engine, std::move(layout));
-    result.status = result.error.empty() ? 0 : 1;
-    return result;
-  }
-  if (!engine.texture) {
+  if (characters.empty() && !engine.texture) {
     result.status = 1;
     result.error = "a texture of " + std::to_string(engine.textureWidth) + " pixels wide cannot be made";
     return result;
   }
-  result.error = WriteOutputs(OutputBase(options), options, engine);
+  const files::BakeFont font = characters.empty() ? files::TextureFont(engine) : files::SetFont(engine, characters);
+  result.missing = font.layout->missing;
+  if (!characters.empty() && font.layout->glyphs.empty()) {
+    result.status = 1;
+    result.error = "the face has none of the " + std::to_string(font.layout->missing.size()) + " characters asked for";
+    return result;
+  }
+  const std::string base = OutputBase(options);
+  if (std::string refused = RefusedOutput(options, files::NameOutputs(base, options.outputs, font.layout->pageHeights.size()));
+      !refused.empty()) {
+    return {2, refused, result.warning, result.missing};
+  }
+  result.error = files::WriteBake(engine, font, base, options.outputs).message;
   result.status = result.error.empty() ? 0 : 1;
   return result;
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "BakeOptions.h"
-#include "files/CharacterSet.h"
+#include "files/formats/CharacterSet.h"
 
 #include <string>
 #include <vector>

@@ -1,10 +1,8 @@
 #include "BakeOptions.h"
 
 #include "engine/Fonter.h"
-#include "files/BmfontWriters.h"
-#include "files/ParamsFormat.h"
-
-#include <sys/stat.h>
+#include "files/formats/OutputFormat.h"
+#include "files/formats/ParamsFormat.h"
 
 #include <algorithm>
 #include <charconv>
@@ -61,13 +59,8 @@ bool HasControlCharacter(std::string_view text) {
 }
 
 // -o names a base: an extension of one of the outputs is taken off, and a folder is refused.
-std::string ParseBase(std::string base, BakeOptions& options) {
-  for (const std::string_view extension : {".tga", ".txt", ".fnt"}) {
-    if (base.size() > extension.size() && base.ends_with(extension)) {
-      base.resize(base.size() - extension.size());
-      break;
-    }
-  }
+std::string ParseBase(const std::string& path, BakeOptions& options) {
+  std::string base = files::BaseOf(path);
   const std::string name = std::filesystem::path(base).filename().string();
   if (base.empty() || base.back() == '/' || name.empty() || name == "." || name == "..") {
     return "-o takes a file name without its extension, such as fonts/title, not the folder \"" + base + "\"";
@@ -76,21 +69,20 @@ std::string ParseBase(std::string base, BakeOptions& options) {
   return {};
 }
 
-constexpr std::string_view kFormatNames = "params, fnt, fnt-xml, fnt-binary";
-
-// --format may be given more than once; the descriptor variants all write BASE.fnt, so one of them at most.
+// --format may be given more than once; the descriptor formats all write BASE.fnt, so one of them at most.
 std::string ParseFormat(const std::string& name, bool& paramsGiven, BakeOptions& options) {
-  if (name == "params") {
+  const std::optional<files::OutputFormat> format = files::OutputFormatNamed(name);
+  if (!format) return "unknown format \"" + name + "\"; the formats are " + files::OutputFormatList();
+  if (!files::IsDescriptor(*format)) {
     paramsGiven = true;
     return {};
   }
-  if (!files::BmfontVariantNamed(name)) {
-    return "unknown format \"" + name + "\"; the formats are " + std::string(kFormatNames);
+  const std::optional<files::OutputFormat>& descriptor = options.outputs.descriptor;
+  if (descriptor && *descriptor != *format) {
+    return "--format " + std::string(files::NamesOf(*descriptor).name) + " and --format " + name +
+           " would both write BASE.fnt";
   }
-  if (options.descriptor && *options.descriptor != name) {
-    return "--format " + *options.descriptor + " and --format " + name + " would both write BASE.fnt";
-  }
-  options.descriptor = name;
+  options.outputs.descriptor = format;
   return {};
 }
 
@@ -142,7 +134,7 @@ ParsedOptions ParseBakeOptions(const std::vector<std::string>& args) {
     }
   }
 
-  options.params = paramsGiven || !options.descriptor;
+  options.outputs.params = paramsGiven || !options.outputs.descriptor;
   const bool fontOptions = fontGiven || options.italic || options.height || options.width || options.weight ||
                            options.charset || options.quality || options.textureWidth || options.leading ||
                            options.kerning;
@@ -153,7 +145,7 @@ ParsedOptions ParseBakeOptions(const std::vector<std::string>& args) {
       return {options, "--list-fonts takes no other argument"};
     }
     options.mode = BakeOptions::Mode::ListFonts;
-  } else if (!options.characters.empty() && options.params) {
+  } else if (!options.characters.empty() && options.outputs.params) {
     return {options, "--chars and --chars-file need --format fnt, fnt-xml or fnt-binary: a params file holds 224 characters"};
   } else if (!positional.empty()) {
     if (positional.size() > 1) return {options, "one params file at a time"};
@@ -174,27 +166,6 @@ std::string OutputBase(const BakeOptions& options) {
   if (!options.base.empty()) return options.base;
   const std::filesystem::path params(options.paramsPath);
   return (params.parent_path() / params.stem()).string();
-}
-
-std::vector<std::string> OutputPaths(const BakeOptions& options) {
-  const std::string base = OutputBase(options);
-  std::vector<std::string> paths;
-  if (options.params) paths.insert(paths.end(), {base + ".tga", base + ".txt"});
-  if (options.descriptor) paths.insert(paths.end(), {base + ".fnt", base + "_0.png"});
-  return paths;
-}
-
-std::string RefusedOutput(const BakeOptions& options) {
-  if (options.mode != BakeOptions::Mode::FromParams) return {};
-  struct stat input {};
-  if (::stat(options.paramsPath.c_str(), &input) != 0) return {};
-  for (const std::string& path : OutputPaths(options)) {
-    struct stat output {};
-    if (::stat(path.c_str(), &output) == 0 && output.st_dev == input.st_dev && output.st_ino == input.st_ino) {
-      return "the output " + path + " is the params file read; give -o BASE to write elsewhere";
-    }
-  }
-  return {};
 }
 
 const char* BakeUsage() {

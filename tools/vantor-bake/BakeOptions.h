@@ -1,5 +1,7 @@
 #pragma once
 
+#include "files/export/BakeOutputs.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -21,8 +23,9 @@ struct BakeOptions {
   bool italic = false;     ///< --italic
   std::optional<std::int32_t> sdf;  ///< --sdf SPREAD: distance fields reaching SPREAD pixels
   bool strict = false;     ///< --strict: a face name no face carries is an error, not a warning
-  bool params = true;      ///< --format params (the default): BASE.tga and BASE.txt
-  std::optional<std::string> descriptor;  ///< --format fnt, fnt-xml or fnt-binary: BASE.fnt and BASE_0.png
+  /// --format: params (the default) writes BASE.tga and BASE.txt; fnt, fnt-xml or
+  /// fnt-binary, BASE.fnt and its pages.
+  files::OutputChoice outputs{.params = true, .descriptor = std::nullopt};
 
   /// One source of characters: a RANGES list (--chars) or a characters file (--chars-file).
   struct CharacterSource {
@@ -43,13 +46,6 @@ ParsedOptions ParseBakeOptions(const std::vector<std::string>& args);
 
 /// The output base of a params run: `base` when given, else the params path without its extension.
 std::string OutputBase(const BakeOptions& options);
-
-/// Every file the run writes: BASE.tga and BASE.txt, and BASE.fnt and BASE_0.png.
-std::vector<std::string> OutputPaths(const BakeOptions& options);
-
-/// Why the run must not write its outputs (one of them is the params file it
-/// reads, however spelled); empty when they may be written.
-std::string RefusedOutput(const BakeOptions& options);
 
 /// The usage text printed by --help.
 const char* BakeUsage();

@@ -3,7 +3,7 @@
 #include "Bake.h"
 #include "BakeCharacters.h"
 #include "BakeOptions.h"
-#include "files/Temporaries.h"
+#include "files/disk/Temporaries.h"
 #include "platform/FontMatch.h"
 
 #include <csignal>
@@ -21,9 +21,8 @@ int main(int argc, char** argv) {
   using vantor::bake::BakeOptions;
   const vantor::bake::ParsedOptions parsed =
       vantor::bake::ParseBakeOptions(std::vector<std::string>(argv + 1, argv + argc));
-  std::string error = parsed.error.empty() ? vantor::bake::RefusedOutput(parsed.options) : parsed.error;
-  if (!error.empty()) {
-    std::fprintf(stderr, "vantor-bake: %s\nTry 'vantor-bake --help'.\n", error.c_str());
+  if (!parsed.error.empty()) {
+    std::fprintf(stderr, "vantor-bake: %s\nTry 'vantor-bake --help'.\n", parsed.error.c_str());
     return 2;
   }
   switch (parsed.options.mode) {

@@ -1,0 +1,99 @@
+#include "files/export/BakeOutputs.h"
+
+#include "files/export/DescribeFont.h"
+#include "files/export/SaveFile.h"
+#include "files/formats/ParamsWriter.h"
+#include "files/formats/PngPage.h"
+#include "files/formats/TextureTga.h"
+#include "files/formats/bmfont/BmfontWriters.h"
+
+#include <string_view>
+
+namespace vantor::files {
+
+namespace {
+
+std::string FileNameOf(const std::string& path) {
+  const std::size_t slash = path.rfind('/');
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+}  // namespace
+
+std::vector<std::string> OutputPaths::All() const {
+  std::vector<std::string> all;
+  for (const std::string* path : {&texture, &params, &descriptor}) {
+    if (!path->empty()) all.push_back(*path);
+  }
+  all.insert(all.end(), pages.begin(), pages.end());
+  return all;
+}
+
+std::string BaseOf(std::string path) {
+  for (const std::string_view extension : {".tga", ".txt", ".fnt"}) {
+    if (path.size() > extension.size() && path.ends_with(extension)) {
+      path.resize(path.size() - extension.size());
+      break;
+    }
+  }
+  return path;
+}
+
+OutputPaths NameOutputs(const std::string& base, const OutputChoice& choice, std::size_t pageCount) {
+  OutputPaths paths;
+  if (choice.params) {
+    paths.texture = base + ".tga";
+    paths.params = base + ".txt";
+  }
+  if (choice.descriptor) {
+    paths.descriptor = base + ".fnt";
+    for (std::size_t page = 0; page < pageCount; ++page) paths.pages.push_back(base + "_" + std::to_string(page) + ".png");
+  }
+  return paths;
+}
+
+BakeFont TextureFont(Fonter& engine) { return {std::make_shared<const SetLayout>(engine.TextureLayout()), true}; }
+
+BakeFont SetFont(Fonter& engine, const std::vector<char32_t>& codePoints) {
+  return {std::make_shared<const SetLayout>(engine.LayOutSet(codePoints)), false};
+}
+
+FileResult AddBakeOutputs(Fonter& engine, const BakeFont& font, const OutputPaths& paths, const OutputChoice& choice,
+                          std::vector<FileOutput>& outputs) {
+  if (font.texture) {
+    const std::string& first = choice.params ? paths.texture : paths.pages.empty() ? paths.descriptor : paths.pages.front();
+    if (engine.texture == nullptr) return FileFailure(FileStatus::TextureTooLarge, first);
+    if (FileResult size = CheckTextureSize(engine.texture.get(), first); !size.Ok()) return size;
+  }
+  if (choice.params) {
+    outputs.push_back({paths.texture, [&engine](ByteSink& sink) { return WriteTextureTga(sink, engine.texture.get()); }});
+    outputs.push_back({paths.params, [&engine](ByteSink& sink) { return WriteParamsFile(sink, engine); }});
+  }
+  if (!choice.descriptor) return {};
+  std::vector<std::string> pageNames;
+  for (const std::string& page : paths.pages) pageNames.push_back(FileNameOf(page));
+  auto described = std::make_shared<BitmapFontDescription>(DescribeFont(engine, *font.layout, pageNames));
+  const OutputFormat format = *choice.descriptor;
+  outputs.push_back(
+      {paths.descriptor, [described, format](ByteSink& sink) { return WriteBmfont(sink, *described, format); }});
+  for (std::size_t page = 0; page < paths.pages.size(); ++page) {
+    if (font.texture) {
+      outputs.push_back({paths.pages[page], [&engine](ByteSink& sink) { return WritePngPage(sink, engine.texture.get()); }});
+      continue;
+    }
+    outputs.push_back({paths.pages[page], [&engine, layout = font.layout, page](ByteSink& sink) {
+                         const std::unique_ptr<platform::Bitmap> image = engine.DrawSetPage(*layout, page);
+                         return WritePngPage(sink, image.get());
+                       }});
+  }
+  return {};
+}
+
+FileResult WriteBake(Fonter& engine, const BakeFont& font, const std::string& base, const OutputChoice& choice) {
+  const OutputPaths paths = NameOutputs(base, choice, font.layout->pageHeights.size());
+  std::vector<FileOutput> outputs;
+  if (FileResult added = AddBakeOutputs(engine, font, paths, choice, outputs); !added.Ok()) return added;
+  return ReplaceFiles(outputs);
+}
+
+}  // namespace vantor::files

@@ -1,0 +1,74 @@
+#pragma once
+
+// The export layer: what one bake writes. The program and vantor-bake both
+// describe a bake with these values and write it through WriteBake, so the
+// same settings give the same bytes from either door.
+//
+// A bake writes a font: the engine's 8-bit texture (as a one-page character
+// set) or a Unicode set the engine laid out on pages. It writes it as the
+// params pair (BASE.tga and BASE.txt, the texture only), as a BMFont
+// descriptor BASE.fnt with its pages BASE_0.png, BASE_1.png..., or both; all
+// its files are replaced as one set, so a failure leaves every old file as it was.
+//
+//   const OutputChoice choice{.params = false, .descriptor = OutputFormat::BmfontXml};
+//   FileResult result = WriteBake(engine, TextureFont(engine), "fonts/title", choice);
+
+#include "engine/Fonter.h"
+#include "files/disk/FileResult.h"
+#include "files/disk/ReplaceFiles.h"
+#include "files/formats/OutputFormat.h"
+
+#include <cstddef>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vantor::files {
+
+/// Which files a bake writes: the params pair, a descriptor with its pages, or both.
+struct OutputChoice {
+  bool params = false;                     ///< BASE.tga and BASE.txt
+  std::optional<OutputFormat> descriptor;  ///< BASE.fnt in this descriptor format, and its pages
+};
+
+/// Where the outputs of a bake into one base go.
+struct OutputPaths {
+  std::string texture;             ///< BASE.tga; empty without the params pair
+  std::string params;              ///< BASE.txt; empty without the params pair
+  std::string descriptor;          ///< BASE.fnt; empty without a descriptor
+  std::vector<std::string> pages;  ///< BASE_0.png, BASE_1.png...; empty without a descriptor
+
+  /// Every path, in the order the files are written.
+  std::vector<std::string> All() const;
+};
+
+/// `path` with a trailing ".tga", ".txt" or ".fnt" taken off: the base its outputs are named from.
+std::string BaseOf(std::string path);
+
+/// The paths of the outputs `choice` names for a font of `pageCount` pages, named from `base`.
+OutputPaths NameOutputs(const std::string& base, const OutputChoice& choice, std::size_t pageCount);
+
+/// The font a bake writes: its layout, and whether its one page is the engine's texture.
+struct BakeFont {
+  std::shared_ptr<const SetLayout> layout;
+  bool texture = false;  ///< page 0 is the engine's texture, drawn already; else pages are drawn when written
+};
+
+/// The engine's texture as the font of a bake.
+BakeFont TextureFont(Fonter& engine);
+
+/// The Unicode characters `codePoints` (sorted, each once) laid out by the engine as the font of a bake.
+BakeFont SetFont(Fonter& engine, const std::vector<char32_t>& codePoints);
+
+/// Adds to `outputs` every file `choice` names for `font`, at `paths`: the params pair
+/// (of the engine's texture), then the descriptor and each page, a page drawn when its
+/// file is written and let go after. A failure when the texture cannot be written as a page.
+FileResult AddBakeOutputs(Fonter& engine, const BakeFont& font, const OutputPaths& paths, const OutputChoice& choice,
+                          std::vector<FileOutput>& outputs);
+
+/// Writes every file `choice` names for `font` into `base` as one set: on any failure
+/// every old file is kept as it was.
+FileResult WriteBake(Fonter& engine, const BakeFont& font, const std::string& base, const OutputChoice& choice);
+
+}  // namespace vantor::files

@@ -1,0 +1,68 @@
+#include "files/export/DescribeFont.h"
+
+#include "platform/RenderMode.h"
+
+#include <algorithm>
+
+namespace vantor::files {
+
+namespace {
+
+BitmapFontInfo DescribeInfo(const Fonter& engine) {
+  BitmapFontInfo info;
+  info.face = engine.GetFaceName();
+  info.size = engine.GetHeight();
+  info.bold = engine.GetWeight() >= platform::kBoldFrom;
+  info.italic = engine.IsItalic();
+  info.smooth = engine.GetQuality() != platform::kNonAntialiasedQuality;
+  if (engine.FieldSpread() > 0) {
+    // A shader reads the field type and spread from the descriptor alone.
+    for (int& side : info.padding) side = engine.FieldSpread();
+    info.fieldType = "sdf";
+    info.fieldSpread = engine.FieldSpread();
+  }
+  return info;
+}
+
+}  // namespace
+
+BitmapFontDescription DescribeFont(Fonter& engine, const SetLayout& layout, const std::vector<std::string>& pageNames) {
+  BitmapFontDescription font;
+  font.info = DescribeInfo(engine);
+  // One scale for all pages: the tallest, which the full pages have.
+  font.scaleW = layout.width;
+  font.scaleH = layout.pageHeights.empty() ? 0 : *std::max_element(layout.pageHeights.begin(), layout.pageHeights.end());
+  font.pages = pageNames;
+  if (layout.cellHeight <= 0) return font;  // nothing could measure the characters
+  // The cells grew by a distance field's spread on every side; rows step as the font's cells do.
+  const int spread = engine.FieldSpread();
+  const int cellHeight = layout.cellHeight - 2 * spread;
+  font.lineHeight = cellHeight + engine.leading;
+  font.base = layout.ascent;
+
+  std::vector<std::uint32_t> ids;
+  ids.reserve(layout.glyphs.size());
+  for (const SetGlyph& glyph : layout.glyphs) {
+    BitmapFontChar c;
+    c.id = glyph.codePoint;
+    c.x = glyph.record.x;
+    c.y = glyph.record.y;
+    c.width = glyph.record.width;
+    // The box is the grown cell, offset so that it stands where the cell would.
+    c.height = cellHeight + 2 * spread;
+    c.xoffset = -spread;
+    c.yoffset = -spread;
+    c.xadvance = glyph.advance + engine.kerning;
+    c.page = glyph.page;
+    font.chars.push_back(c);
+    ids.push_back(glyph.codePoint);
+  }
+  if (ids.size() <= kMaxKernedCharacters) {
+    for (const platform::KerningPair& pair : engine.Kerning(ids)) {
+      font.kernings.push_back({pair.first, pair.second, pair.amount});
+    }
+  }
+  return font;
+}
+
+}  // namespace vantor::files

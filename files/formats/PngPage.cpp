@@ -1,0 +1,59 @@
+#include "files/formats/PngPage.h"
+
+#include "files/formats/WhiteAlpha.h"
+
+#include <spng.h>
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+namespace vantor::files {
+
+namespace {
+
+struct SpngDeleter {
+  void operator()(spng_ctx* context) const { spng_ctx_free(context); }
+};
+using SpngPtr = std::unique_ptr<spng_ctx, SpngDeleter>;
+
+// Texture rows are mostly transparent white, FF FF FF 00 again and again. The
+// Sub filter turns such runs into zeros, which zlib's run-length strategy packs
+// at a fraction of the cost of a full match search.
+constexpr int kRunLengthStrategy = 3;  // Z_RLE
+constexpr int kFastestLevel = 1;
+
+int WriteToSink(spng_ctx*, void* user, void* data, std::size_t length) {
+  return static_cast<ByteSink*>(user)->Write(data, length) ? 0 : SPNG_IO_ERROR;
+}
+
+}  // namespace
+
+bool WritePngPage(ByteSink& out, const platform::Bitmap* texture) {
+  if (texture == nullptr) return false;
+  SpngPtr context(spng_ctx_new(SPNG_CTX_ENCODER));
+  if (!context) return false;
+  spng_ctx* ctx = context.get();
+  spng_ihdr header{};
+  header.width = static_cast<std::uint32_t>(texture->Width());
+  header.height = static_cast<std::uint32_t>(texture->Height());
+  header.bit_depth = 8;
+  header.color_type = SPNG_COLOR_TYPE_TRUECOLOR_ALPHA;
+  if (spng_set_png_stream(ctx, WriteToSink, &out) != 0 || spng_set_ihdr(ctx, &header) != 0 ||
+      spng_set_option(ctx, SPNG_FILTER_CHOICE, SPNG_FILTER_CHOICE_SUB) != 0 ||
+      spng_set_option(ctx, SPNG_IMG_COMPRESSION_STRATEGY, kRunLengthStrategy) != 0 ||
+      spng_set_option(ctx, SPNG_IMG_COMPRESSION_LEVEL, kFastestLevel) != 0 ||
+      spng_encode_image(ctx, nullptr, 0, SPNG_FMT_PNG, SPNG_ENCODE_PROGRESSIVE | SPNG_ENCODE_FINALIZE) != 0) {
+    return false;
+  }
+  const auto width = static_cast<std::size_t>(texture->Width());
+  std::vector<std::uint32_t> row(width);
+  for (int y = 0; y < texture->Height(); ++y) {
+    WhiteAlphaRow(texture->Row(y), row.data(), width);
+    const int status = spng_encode_row(ctx, row.data(), row.size() * 4);
+    if (status != 0 && status != SPNG_EOI) return false;
+  }
+  return true;
+}
+
+}  // namespace vantor::files
