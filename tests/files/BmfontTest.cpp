@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 
 namespace vantor::files {
 namespace {
@@ -155,6 +156,40 @@ TEST(BmfontWriters, TextAndXmlQuoteTheFaceTheirOwnWay) {
             "kernings count=1\nkerning first=65 second=86 amount=-1\n");
   EXPECT_NE(xml.Bytes().find("<info face=\"A &quot;B&quot; &amp; &lt;C&gt;\" size=\"12\""), std::string::npos);
   EXPECT_NE(xml.Bytes().find("<kerning first=\"65\" second=\"86\" amount=\"-1\"/>"), std::string::npos);
+}
+
+struct FieldCase {
+  const char* fieldType;
+  int spread;
+  const char* textLine;  ///< what follows the common line
+  const char* xmlLine;   ///< what follows the common element
+};
+
+// A distance field adds one line or element right after common, its range twice the spread;
+// a coverage font goes on with its pages.
+TEST(BmfontWriters, DistanceFieldsFollowCommonWithTwiceTheSpread) {
+  const FieldCase cases[] = {
+      {"sdf", 8, "distanceField fieldType=sdf distanceRange=16\n", "  <distanceField fieldType=\"sdf\" distanceRange=\"16\"/>\n"},
+      {"sdf", 3, "distanceField fieldType=sdf distanceRange=6\n", "  <distanceField fieldType=\"sdf\" distanceRange=\"6\"/>\n"},
+      {"", 0, "page id=0 ", "  <pages>\n"},
+  };
+  for (const FieldCase& c : cases) {
+    BitmapFontDescription font = Small();
+    font.info.fieldType = c.fieldType;
+    font.info.fieldSpread = c.spread;
+    MemorySink text;
+    MemorySink xml;
+    ASSERT_TRUE(WriteBmfontText(text, font));
+    ASSERT_TRUE(WriteBmfontXml(xml, font));
+    const std::string& t = text.Bytes();
+    const std::string& x = xml.Bytes();
+    const std::size_t afterText = t.find('\n', t.find("\ncommon ") + 1) + 1;
+    const std::size_t afterXml = x.find('\n', x.find("<common ")) + 1;
+    EXPECT_EQ(t.substr(afterText, std::strlen(c.textLine)), c.textLine) << c.spread;
+    EXPECT_EQ(x.substr(afterXml, std::strlen(c.xmlLine)), c.xmlLine) << c.spread;
+    EXPECT_EQ(t.find("distanceField") != std::string::npos, c.spread > 0) << c.spread;
+    EXPECT_EQ(x.find("distanceField") != std::string::npos, c.spread > 0) << c.spread;
+  }
 }
 
 TEST(BmfontWriters, BinaryIsVersionThreeWithLittleEndianBlocks) {

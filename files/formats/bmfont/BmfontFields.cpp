@@ -31,6 +31,13 @@ Attributes& Attributes::List(std::string_view key, const int* values, int count)
   return *this;
 }
 
+Attributes& Attributes::Word(std::string_view key, std::string_view value) {
+  if (style_ == Style::Xml) return String(key, value);
+  Key(key);
+  text_ += value;
+  return *this;
+}
+
 Attributes& Attributes::String(std::string_view key, std::string_view value) {
   Key(key);
   text_ += '"';
@@ -74,6 +81,16 @@ Attributes CommonAttributes(Style style, const BitmapFontDescription& font) {
       .Number("scaleH", font.scaleH).Number("pages", static_cast<long long>(font.pages.size())).Number("packed", 0)
       .Number("alphaChnl", kAlphaChannel).Number("redChnl", kColourChannel).Number("greenChnl", kColourChannel)
       .Number("blueChnl", kColourChannel);
+  return a;
+}
+
+std::optional<Attributes> DistanceFieldAttributes(Style style, const BitmapFontDescription& font) {
+  const BitmapFontInfo& info = font.info;
+  if (info.fieldType.empty()) return std::nullopt;
+  // The range is the whole span of distances the field holds, -spread outside the outline to
+  // +spread inside it, so twice the spread.
+  Attributes a(style, "distanceField");
+  a.Word("fieldType", info.fieldType).Number("distanceRange", 2LL * info.fieldSpread);
   return a;
 }
 

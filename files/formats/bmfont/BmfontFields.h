@@ -5,6 +5,7 @@
 
 #include "files/formats/bmfont/BitmapFont.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -24,6 +25,8 @@ class Attributes {
   Attributes& List(std::string_view key, const int* values, int count);
   /// Adds a string, quoted the style's way.
   Attributes& String(std::string_view key, std::string_view value);
+  /// Adds a name without spaces or quotes: bare in text, quoted in XML.
+  Attributes& Word(std::string_view key, std::string_view value);
   /// The line or element so far, ended by `end`.
   std::string Close(std::string_view end) const { return text_ + std::string(end); }
 
@@ -38,6 +41,9 @@ class Attributes {
 Attributes InfoAttributes(Style style, const BitmapFontDescription& font);
 /// The common line or element of `font`.
 Attributes CommonAttributes(Style style, const BitmapFontDescription& font);
+/// The distanceField line or element of a distance-field `font` (none for coverage):
+/// the field's type and the whole range of distances it spans, twice its spread.
+std::optional<Attributes> DistanceFieldAttributes(Style style, const BitmapFontDescription& font);
 /// The page line or element of page `id`.
 Attributes PageAttributes(Style style, const BitmapFontDescription& font, std::size_t id);
 /// The char line or element of `c`.

@@ -8,6 +8,7 @@ using bmfont::Style;
 bool WriteBmfontText(ByteSink& out, const BitmapFontDescription& font) {
   std::string head = bmfont::InfoAttributes(Style::Text, font).Close("\n") +
                      bmfont::CommonAttributes(Style::Text, font).Close("\n");
+  if (const auto field = bmfont::DistanceFieldAttributes(Style::Text, font)) head += field->Close("\n");
   for (std::size_t id = 0; id < font.pages.size(); ++id) head += bmfont::PageAttributes(Style::Text, font, id).Close("\n");
   head += bmfont::Attributes(Style::Text, "chars").Number("count", static_cast<long long>(font.chars.size())).Close("\n");
   if (!out.Write(head)) return false;

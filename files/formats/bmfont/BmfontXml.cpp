@@ -6,7 +6,9 @@ namespace vantor::files {
 bool WriteBmfontXml(ByteSink& out, const BitmapFontDescription& font) {
   using bmfont::Style;
   std::string head = "<?xml version=\"1.0\"?>\n<font>\n  " + bmfont::InfoAttributes(Style::Xml, font).Close("/>\n") +
-                     "  " + bmfont::CommonAttributes(Style::Xml, font).Close("/>\n") + "  <pages>\n";
+                     "  " + bmfont::CommonAttributes(Style::Xml, font).Close("/>\n");
+  if (const auto field = bmfont::DistanceFieldAttributes(Style::Xml, font)) head += "  " + field->Close("/>\n");
+  head += "  <pages>\n";
   for (std::size_t id = 0; id < font.pages.size(); ++id) {
     head += "    " + bmfont::PageAttributes(Style::Xml, font, id).Close("/>\n");
   }
