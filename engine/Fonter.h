@@ -5,6 +5,7 @@
 #include "engine/GlyphRecord.h"
 #include "engine/LoadParamsResult.h"
 #include "engine/SetLayout.h"
+#include "engine/TextureSize.h"
 #include "platform/Bitmap.h"
 #include "platform/Font.h"
 #include "platform/FontSystem.h"
@@ -20,14 +21,6 @@
 namespace vantor {
 
 using platform::LOGFONTA;
-
-/// Width and height of the texture image in pixels.
-struct TextureSize {
-  int width = 0;
-  int height = 0;
-
-  friend bool operator==(const TextureSize&, const TextureSize&) = default;
-};
 
 /// The glyph texture engine: the current font, the option tables, the glyph
 /// table of characters 32..255, the texture image and the texture settings.
