@@ -90,7 +90,8 @@ SetLayout Fonter::TextureLayout() {
     const std::int32_t codePoint = face->CodePoint(byte);
     if (codePoint < 0 || !face->HasGlyph(byte)) continue;
     if (!placed.insert(static_cast<char32_t>(codePoint)).second) continue;
-    layout.glyphs.push_back({static_cast<char32_t>(codePoint), 0, glyphs[i], face->Glyph(byte).advance});
+    layout.glyphs.push_back({static_cast<char32_t>(codePoint), 0, glyphs[i], face->Glyph(byte).advance,
+                             layout.cellHeight, -FieldSpread(), -FieldSpread(), byte});
   }
   return layout;
 }

@@ -2,6 +2,7 @@
 
 #include "engine/FontOption.h"
 #include "engine/FontSettings.h"
+#include "engine/GlyphBoxes.h"
 #include "engine/GlyphRecord.h"
 #include "engine/LoadParamsResult.h"
 #include "engine/SetLayout.h"
@@ -90,6 +91,9 @@ class Fonter {
   /// for a code point the face has, in byte order, a code point once, at its record;
   /// its one page is the texture itself (of height 0 when there is none).
   SetLayout TextureLayout();
+  /// The characters of `cells` (LayOutSet or TextureLayout) as glyph boxes packed by
+  /// `rules`, drawn with the current font; advances, line and missing characters kept.
+  PackedSet PackGlyphBoxes(const SetLayout& cells, const BoxRules& rules);
   /// The face's own pair adjustments between the characters of `codePoints`, in pixels,
   /// sorted by first then second; none when nothing can draw.
   std::vector<platform::KerningPair> Kerning(const std::vector<std::uint32_t>& codePoints);

@@ -13,12 +13,6 @@ namespace {
 constexpr std::uint32_t kBlack = 0x000000;
 constexpr std::uint32_t kWhite = 0xFFFFFF;
 
-// Orders glyphs and page numbers by page, for finding a page's glyphs in walk order.
-struct PageOrder {
-  bool operator()(const SetGlyph& glyph, std::int32_t page) const { return glyph.page < page; }
-  bool operator()(std::int32_t page, const SetGlyph& glyph) const { return page < glyph.page; }
-};
-
 }  // namespace
 
 SetLayout Fonter::LayOutSet(const std::vector<char32_t>& codePoints) {
@@ -50,7 +44,9 @@ SetLayout Fonter::LayOutSet(const std::vector<char32_t>& codePoints) {
                                  {static_cast<std::int32_t>(placed.x), static_cast<std::int32_t>(placed.y),
                                   static_cast<std::int32_t>(placed.width)},
                                  // The advance without the distance field's growth.
-                                 static_cast<std::int32_t>(placed.advance - 2 * FieldSpread())});
+                                 static_cast<std::int32_t>(placed.advance - 2 * FieldSpread()),
+                                 // The cell grew by the spread on every side; the pen and line stand inside it.
+                                 layout.cellHeight, -FieldSpread(), -FieldSpread()});
       });
   // Each page as high as the texture would be: its last row's top plus the cell, raised to a power of two.
   for (const std::int64_t lastRow : lastRows) {
@@ -61,20 +57,29 @@ SetLayout Fonter::LayOutSet(const std::vector<char32_t>& codePoints) {
 
 std::unique_ptr<platform::Bitmap> Fonter::DrawSetPage(const SetLayout& layout, std::size_t page) {
   if (page >= layout.pageHeights.size()) return nullptr;
-  std::unique_ptr<platform::Bitmap> image = platform::Bitmap::Create(layout.width, layout.pageHeights[page]);
+  const TextureSize size = layout.PageSize(page);
+  std::unique_ptr<platform::Bitmap> image = platform::Bitmap::Create(size.width, size.height);
   if (!image) return nullptr;
 
   // A new image is black already: only the characters are drawn, as the texture's are.
+  // Cells are painted as the texture's are; glyph boxes hold their ink alone.
   platform::MemoryContext context(fontSystem);
   context.SelectFont(font.get());
   context.SetFieldSpread(FieldSpread());
   context.SelectBitmap(image.get());
   context.SetBkColor(kBlack);
   context.SetTextColor(kWhite);
-  const auto onPage = std::equal_range(layout.glyphs.begin(), layout.glyphs.end(), static_cast<std::int32_t>(page),
-                                       PageOrder{});
-  for (auto glyph = onPage.first; glyph != onPage.second; ++glyph) {
-    context.TextOutCodePoint(glyph->record.x, glyph->record.y, glyph->codePoint);
+  context.SetBkMode(layout.packed ? platform::BackgroundMode::Transparent : platform::BackgroundMode::Opaque);
+  for (const SetGlyph& glyph : layout.glyphs) {
+    if (static_cast<std::size_t>(glyph.page) != page) continue;
+    // The character's cell corner: the pen and line top, less the field's growth.
+    const std::int64_t x = std::int64_t{glyph.record.x} - glyph.xoffset - FieldSpread();
+    const std::int64_t y = std::int64_t{glyph.record.y} - glyph.yoffset - FieldSpread();
+    if (glyph.byte >= 0) {
+      context.TextOut(x, y, static_cast<std::uint8_t>(glyph.byte));
+    } else {
+      context.TextOutCodePoint(x, y, glyph.codePoint);
+    }
   }
   return image;
 }

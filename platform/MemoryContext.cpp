@@ -71,6 +71,21 @@ Extent MemoryContext::GetCodePointExtent(char32_t codePoint) {
   return {face->CodePointGlyph(codePoint).advance + 2 * spread_, face->CellHeight() + 2 * spread_};
 }
 
+InkBox MemoryContext::InkOf(const SizedFace& face, const RenderedGlyph& glyph) const {
+  if (glyph.width <= 0 || glyph.rows <= 0) return {};
+  return {spread_ + glyph.left, spread_ + face.Ascent() - glyph.top, glyph.width, glyph.rows};
+}
+
+InkBox MemoryContext::GetInkBox(std::uint8_t byte) {
+  SizedFace* face = Face();
+  return face != nullptr ? InkOf(*face, face->Glyph(byte)) : InkBox{};
+}
+
+InkBox MemoryContext::GetCodePointInkBox(char32_t codePoint) {
+  SizedFace* face = Face();
+  return face != nullptr ? InkOf(*face, face->CodePointGlyph(codePoint)) : InkBox{};
+}
+
 void MemoryContext::RenderAhead(const std::vector<std::uint8_t>& bytes) {
   if (spread_ == 0) return;
   if (SizedFace* face = Face()) face->RenderAhead(bytes);
@@ -112,14 +127,15 @@ void MemoryContext::TextOutCodePoint(std::int64_t x, std::int64_t y, char32_t co
 }
 
 void MemoryContext::DrawGlyph(std::int64_t x, std::int64_t y, const SizedFace& face, const RenderedGlyph& glyph) {
-  FillOpaque(x, y, x + glyph.advance + 2 * spread_, y + face.CellHeight() + 2 * spread_);
-  // A distance field's box is grown by the spread: the character sits that far in.
-  x += spread_;
-  y += spread_;
-
+  if (mode_ == BackgroundMode::Opaque) {
+    FillOpaque(x, y, x + glyph.advance + 2 * spread_, y + face.CellHeight() + 2 * spread_);
+  }
   // Ink may reach outside the box (bearings, synthesis); it is clipped only by the image.
-  const std::int64_t left = x + glyph.left;
-  const std::int64_t top = y + face.Ascent() - glyph.top;
+  // A distance field's box is grown by the spread: the character sits that far in.
+  const InkBox inkBox = InkOf(face, glyph);
+  if (inkBox.width == 0) return;
+  const std::int64_t left = x + inkBox.left;
+  const std::int64_t top = y + inkBox.top;
   const Rect ink = bitmap_->Clip(ToRect(left, top, left + glyph.width, top + glyph.rows));
   if (ink.Empty()) return;
   const bool ontoBlack = bitmap_->IsBlack(ink);
