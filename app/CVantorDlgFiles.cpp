@@ -84,8 +84,14 @@ void CVantorDlg::OnExport() {
   if (!choice || !ConfirmReplace(*choice)) return;
   const auto& formats = files::kDescriptorFormats;
   const bool known = choice->filter >= 0 && static_cast<std::size_t>(choice->filter) < formats.size();
-  const files::OutputChoice outputs{.params = false, .descriptor = formats[known ? choice->filter : 0]};
-  const files::BakeFont font = files::TextureFont(engine);
+  // Engine fonts are laid out in glyph boxes, as vantor-bake lays them out by default.
+  const files::OutputChoice outputs{.params = false, .descriptor = formats[known ? choice->filter : 0], .layout = {}};
+  const files::PlannedFont planned = files::PlanFont(engine, {}, outputs);
+  if (!planned.refused.empty()) {
+    windowSystem_.ShowMessage(this, QString::fromStdString(planned.refused), windowTitle(), MessageIcon::Stop);
+    return;
+  }
+  const files::BakeFont& font = planned.font;
   const std::string base = files::BaseOf(LocalPath(choice->path));
   // The page is written too, so it is asked about as well.
   const files::OutputPaths paths = files::NameOutputs(base, outputs, font.layout->pageHeights.size());

@@ -40,12 +40,13 @@ double FileSize(const std::string& path) {
   return ::stat(path.c_str(), &info) == 0 ? static_cast<double>(info.st_size) : 0.0;
 }
 
-// Arguments: height, texture width, format (0 params, 1 fnt).
+// Arguments: height, texture width, format (0 params, 1 fnt in cells, 2 fnt in packed glyph boxes).
 void BM_Bake(benchmark::State& state) {
   const std::string base = Folder() + "/font";
-  const std::vector<std::string> args = {"--font", "DejaVu Sans", "--height", std::to_string(state.range(0)),
-                                         "--texture-width", std::to_string(state.range(1)), "--format",
-                                         state.range(2) == 0 ? "params" : "fnt", "-o", base};
+  std::vector<std::string> args = {"--font", "DejaVu Sans", "--height", std::to_string(state.range(0)),
+                                   "--texture-width", std::to_string(state.range(1)), "--format",
+                                   state.range(2) == 0 ? "params" : "fnt", "-o", base};
+  if (state.range(2) == 1) args.insert(args.end(), {"--layout", "cells"});
   for (auto _ : state) {
     if (!RunBake(args)) state.SkipWithError("vantor-bake failed");
   }
@@ -58,17 +59,19 @@ void BM_Bake(benchmark::State& state) {
 }
 BENCHMARK(BM_Bake)
     ->ArgNames({"height", "width", "fnt"})
-    ->Args({32, 256, 0})->Args({32, 256, 1})
-    ->Args({128, 4096, 0})->Args({128, 4096, 1})
-    ->Args({511, 4096, 0})->Args({511, 4096, 1})
+    ->Args({32, 256, 0})->Args({32, 256, 1})->Args({32, 256, 2})
+    ->Args({128, 4096, 0})->Args({128, 4096, 1})->Args({128, 4096, 2})
+    ->Args({511, 4096, 0})->Args({511, 4096, 1})->Args({511, 4096, 2})
     ->Unit(benchmark::kMillisecond)->UseRealTime();
 
-// Every character DejaVu Sans has (about 6,000) at height 32 on 1024-pixel pages, as a
-// text descriptor and PNG pages. Counters: the process's peak resident memory and the pages.
+// Every character DejaVu Sans has (about 6,000) at height 32, as a text descriptor and PNG
+// pages: in cells on 1024-pixel pages (argument 0) or packed in glyph boxes (1).
+// Counters: the process's peak resident memory and the pages.
 void BM_BakeEveryCharacter(benchmark::State& state) {
   const std::string base = Folder() + "/every";
   const std::vector<std::string> args = {"--font", "DejaVu Sans", "--height", "32", "--texture-width", "1024",
-                                         "--chars", "0-0x10FFFF", "--format", "fnt", "-o", base};
+                                         "--chars", "0-0x10FFFF", "--format", "fnt", "--layout",
+                                         state.range(0) == 0 ? "cells" : "packed", "-o", base};
   long peakKiB = 0;
   for (auto _ : state) {
     rusage usage{};
@@ -80,7 +83,7 @@ void BM_BakeEveryCharacter(benchmark::State& state) {
   state.counters["peak_MiB"] = static_cast<double>(peakKiB) / 1024.0;
   state.counters["pages"] = pages;
 }
-BENCHMARK(BM_BakeEveryCharacter)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_BakeEveryCharacter)->ArgName("packed")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // Distance fields against coverage, the whole process. Arguments: height, width, spread (0: coverage).
 void BM_BakeField(benchmark::State& state) {

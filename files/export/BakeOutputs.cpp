@@ -60,7 +60,8 @@ BakeFont SetFont(Fonter& engine, const std::vector<char32_t>& codePoints) {
 
 FileResult AddBakeOutputs(Fonter& engine, const BakeFont& font, const OutputPaths& paths, const OutputChoice& choice,
                           std::vector<FileOutput>& outputs) {
-  if (font.texture) {
+  // The params pair and a page that is the texture both write the engine's texture.
+  if (font.texture || choice.params) {
     const std::string& first = choice.params ? paths.texture : paths.pages.empty() ? paths.descriptor : paths.pages.front();
     if (engine.texture == nullptr) return FileFailure(FileStatus::TextureTooLarge, first);
     if (FileResult size = CheckTextureSize(engine.texture.get(), first); !size.Ok()) return size;

@@ -26,10 +26,18 @@
 
 namespace vantor::files {
 
+/// How a descriptor's characters lie on its pages: glyph boxes packed by `boxes`
+/// (each character's own ink, whole), or the cells of the texture's row rule.
+struct LayoutChoice {
+  bool packed = true;
+  BoxRules boxes;
+};
+
 /// Which files a bake writes: the params pair, a descriptor with its pages, or both.
 struct OutputChoice {
   bool params = false;                     ///< BASE.tga and BASE.txt
   std::optional<OutputFormat> descriptor;  ///< BASE.fnt in this descriptor format, and its pages
+  LayoutChoice layout;                     ///< how the descriptor's pages are laid out
 };
 
 /// Where the outputs of a bake into one base go.
@@ -60,6 +68,15 @@ BakeFont TextureFont(Fonter& engine);
 
 /// The Unicode characters `codePoints` (sorted, each once) laid out by the engine as the font of a bake.
 BakeFont SetFont(Fonter& engine, const std::vector<char32_t>& codePoints);
+
+/// The font a bake of `codePoints` (sorted, each once; none: the engine's 8-bit set)
+/// writes for `choice`, or why it cannot be written: a leading or kerning that breaks
+/// the line or an advance, a cell wider than its page, a glyph box no page holds.
+struct PlannedFont {
+  BakeFont font;
+  std::string refused;  ///< empty when the font can be written
+};
+PlannedFont PlanFont(Fonter& engine, const std::vector<char32_t>& codePoints, const OutputChoice& choice);
 
 /// Adds to `outputs` every file `choice` names for `font`, at `paths`: the params pair
 /// (of the engine's texture), then the descriptor and each page, a page drawn when its

@@ -8,16 +8,18 @@ namespace vantor::files {
 
 namespace {
 
-BitmapFontInfo DescribeInfo(const Fonter& engine) {
+BitmapFontInfo DescribeInfo(const Fonter& engine, const SetLayout& layout) {
   BitmapFontInfo info;
   info.face = engine.GetFaceName();
   info.size = engine.GetHeight();
   info.bold = engine.GetWeight() >= platform::kBoldFrom;
   info.italic = engine.IsItalic();
   info.smooth = engine.GetQuality() != platform::kNonAntialiasedQuality;
+  // A distance field's spread is padding the field fills; a shader reads its type and spread from the descriptor.
+  for (std::size_t side = 0; side < layout.padding.size(); ++side) info.padding[side] = layout.padding[side] + engine.FieldSpread();
+  info.spacing[0] = layout.spacing[0];
+  info.spacing[1] = layout.spacing[1];
   if (engine.FieldSpread() > 0) {
-    // A shader reads the field type and spread from the descriptor alone.
-    for (int& side : info.padding) side = engine.FieldSpread();
     info.fieldType = "sdf";
     info.fieldSpread = engine.FieldSpread();
   }
@@ -28,7 +30,7 @@ BitmapFontInfo DescribeInfo(const Fonter& engine) {
 
 BitmapFontDescription DescribeFont(Fonter& engine, const SetLayout& layout, const std::vector<std::string>& pageNames) {
   BitmapFontDescription font;
-  font.info = DescribeInfo(engine);
+  font.info = DescribeInfo(engine, layout);
   // One scale for all pages: the tallest, which the full pages have.
   font.scaleW = layout.width;
   font.scaleH = layout.pageHeights.empty() ? 0 : *std::max_element(layout.pageHeights.begin(), layout.pageHeights.end());
@@ -48,11 +50,11 @@ BitmapFontDescription DescribeFont(Fonter& engine, const SetLayout& layout, cons
     c.x = glyph.record.x;
     c.y = glyph.record.y;
     c.width = glyph.record.width;
-    // The box is the grown cell, offset so that it stands where the cell would.
-    c.height = cellHeight + 2 * spread;
-    c.xoffset = -spread;
-    c.yoffset = -spread;
-    c.xadvance = glyph.advance + engine.kerning;
+    c.height = glyph.height;
+    c.xoffset = glyph.xoffset;
+    c.yoffset = glyph.yoffset;
+    // The extra letter spacing moves the pen after every character that moves it; a mark keeps its zero.
+    c.xadvance = glyph.advance == 0 ? 0 : glyph.advance + engine.kerning;
     c.page = glyph.page;
     font.chars.push_back(c);
     ids.push_back(glyph.codePoint);

@@ -15,7 +15,8 @@ fi
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-font=(--font "DejaVu Sans" --height 24 --weight 400 --charset 204 --italic --kerning 2 --leading 3)
+# The cells of the params texture, so every box can be checked against its record there.
+font=(--font "DejaVu Sans" --height 24 --weight 400 --charset 204 --italic --kerning 2 --leading 3 --layout cells)
 # One folder a variant, the same base name in each, so the page names agree.
 mkdir "$work/text" "$work/xml" "$work/binary"
 "$bake" "${font[@]}" --format params --format fnt -o "$work/text/font"

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Bakes a Unicode character set on a narrow texture, so that it needs several
-# pages, in the three BMFont variants and as an 8-bit descriptor of the same font;
-# then the npm BMFont parsers read them and PIL checks every page file.
+# Bakes a Unicode character set on small pages, so that it needs several, in the
+# three BMFont variants and as an 8-bit descriptor of the same font, once in the
+# cells of a narrow texture and once as glyph boxes packed on pages of at most
+# 256 x 128; then the npm BMFont parsers read them and PIL checks every page file.
 #   check-pages.sh VANTOR_BAKE
 set -euo pipefail
 bake=$1
@@ -13,7 +14,13 @@ fi
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-font=(--font "DejaVu Sans" --height 24 --weight 400 --texture-width 40 --kerning 1 --leading 2)
+for layout in cells packed; do
+if [[ $layout == cells ]]; then
+  font=(--font "DejaVu Sans" --height 24 --weight 400 --texture-width 40 --kerning 1 --leading 2 --layout cells)
+else
+  font=(--font "DejaVu Sans" --height 24 --weight 400 --kerning 1 --leading 2 --page-size 256x128 --spacing 2,1)
+fi
+rm -rf "${work:?}"/*
 # Latin and Cyrillic, and Han characters the face lacks.
 chars=(--chars 32-126,0xA0-0x24F,0x400-0x4FF --chars 0x4E00-0x4E09)
 mkdir "$work/text" "$work/xml" "$work/binary" "$work/eight"
@@ -23,13 +30,14 @@ grep -q "^vantor-bake: 10 characters not in the face, left out: U+4E00 U+4E01" "
 "$bake" "${font[@]}" "${chars[@]}" --format fnt-binary -o "$work/binary/font"
 "$bake" "${font[@]}" --charset 204 --format fnt -o "$work/eight/font"
 
-node "$here/check-pages.js" "$work"/{text,xml,binary}/font.fnt "$work/eight/font.fnt"
+node "$here/check-pages.js" "$work"/{text,xml,binary}/font.fnt "$work/eight/font.fnt" "$layout"
 
-/usr/bin/python3 - "$work/text" "$work/xml/font.fnt" <<'PY'
+/usr/bin/python3 - "$work/text" "$work/xml/font.fnt" "$layout" <<'PY'
 import os, sys
 import xml.etree.ElementTree as ElementTree
 from PIL import Image
 folder = sys.argv[1]
+packed = sys.argv[3] == "packed"
 xml_pages = [(p.get("id"), p.get("file")) for p in ElementTree.parse(sys.argv[2]).getroot().find("pages")]
 assert xml_pages == [(str(i), "font_%d.png" % i) for i in range(len(xml_pages))], xml_pages
 pages = sorted(n for n in os.listdir(folder) if n.endswith(".png"))
@@ -42,16 +50,26 @@ for i, name in enumerate(pages):
     assert name == "font_%d.png" % i, pages
     page = Image.open(os.path.join(folder, name))
     width, height = page.size
-    assert page.mode == "RGBA" and width == 40, (name, page.mode, page.size)
-    assert height <= 4096 and height & (height - 1) == 0, (name, height)
+    assert page.mode == "RGBA", (name, page.mode)
+    assert width == 40 or packed and width <= 256 and width & (width - 1) == 0, (name, page.size)
+    assert height <= (128 if packed else 4096) and height & (height - 1) == 0, (name, height)
     alpha = page.getchannel("A")
     on_page = [c for c in chars if int(c["page"]) == i]
     bottom = max(int(c["y"]) + int(c["height"]) for c in on_page)
     assert bottom <= height, (name, bottom, height)
+    if packed:
+        # Boxes inside the page, each at least the spacing (2 across, 1 down) from every other.
+        boxes = [tuple(int(c[k]) for k in ("x", "y", "width", "height")) for c in on_page if int(c["width"]) > 0]
+        for x, y, w, h in boxes:
+            assert x >= 0 and y >= 0 and x + w <= width and y + h <= height, (name, x, y, w, h)
+        for i, (x, y, w, h) in enumerate(boxes):
+            for u, v, s, t in boxes[i + 1:]:
+                assert x + w + 2 <= u or u + s + 2 <= x or y + h + 1 <= v or v + t + 1 <= y, (name, (x, y, w, h), (u, v, s, t))
     # Every letter has ink in its own cell on its own page.
     for c in on_page:
         if chr(int(c["id"])).isalpha():
             x, y, w, h = (int(c[k]) for k in ("x", "y", "width", "height"))
             assert alpha.crop((x, y, x + w, y + h)).getbbox() is not None, ("no ink", c["id"], name)
-print("png: %d pages, every letter inked in its cell" % len(pages))
+print("png: %s: %d pages, every letter inked in its box" % (sys.argv[3], len(pages)))
 PY
+done

@@ -262,7 +262,8 @@ TEST(BakeCommandLine, RefusesToWriteAPageOverTheParamsFileRead) {
   ASSERT_EQ(Bake(kDejaVu32 + std::vector<std::string>{"--texture-width", "64", "-o", dir.Path("p")}).status, 0);
   ASSERT_EQ(::link(dir.Path("p.txt").c_str(), dir.Path("q_1.png").c_str()), 0);
   const std::string params = ReadFile(dir.Path("p.txt"));
-  const BakeRun run = Bake({dir.Path("p.txt"), "--format", "fnt", "--chars", "0x20-0x24F", "-o", dir.Path("q")});
+  const BakeRun run =
+      Bake({dir.Path("p.txt"), "--format", "fnt", "--layout", "cells", "--chars", "0x20-0x24F", "-o", dir.Path("q")});
   EXPECT_EQ(run.status, 2);
   EXPECT_EQ(run.err, "vantor-bake: the output " + dir.Path("q_1.png") + " is the params file read; give -o BASE to write elsewhere\n");
   EXPECT_EQ(ReadFile(dir.Path("p.txt")), params);

@@ -203,8 +203,8 @@ TEST(VantorBakeCharacters, BadSetsAreRefusedAndWriteNothing) {
 TEST(VantorBakeCharacters, AFailedBakeKeepsEveryOldPage) {
   TempDir dir;
   for (const char* name : {"x.fnt", "x_0.png", "x_1.png", "x_2.png"}) WriteFile(dir.Path(name), "old");
-  const BakeRun run = Bake(kDejaVu32 + std::vector<std::string>{"--texture-width", "32", "--chars", "32-126,0x400-0x4FF",
-                                                                "--format", "fnt", "-o", dir.Path("x")},
+  const BakeRun run = Bake(kDejaVu32 + std::vector<std::string>{"--texture-width", "32", "--layout", "cells", "--chars",
+                                                                "32-126,0x400-0x4FF", "--format", "fnt", "-o", dir.Path("x")},
                            53000);  // the descriptor and the first page pass, the second does not
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.err.find("vantor-bake: "), 0u) << run.err;
@@ -212,14 +212,60 @@ TEST(VantorBakeCharacters, AFailedBakeKeepsEveryOldPage) {
   EXPECT_EQ(dir.Listing(), "x.fnt x_0.png x_1.png x_2.png");
 
   // Without the limit, the same bake replaces them all and lists every page.
-  ASSERT_EQ(Bake(kDejaVu32 + std::vector<std::string>{"--texture-width", "32", "--chars", "32-126,0x400-0x4FF", "--format",
-                                                      "fnt", "-o", dir.Path("x")})
+  ASSERT_EQ(Bake(kDejaVu32 + std::vector<std::string>{"--texture-width", "32", "--layout", "cells", "--chars",
+                                                      "32-126,0x400-0x4FF", "--format", "fnt", "-o", dir.Path("x")})
                 .status,
             0);
   const std::string descriptor = ReadFile(dir.Path("x.fnt"));
   EXPECT_NE(descriptor.find("pages=3 "), std::string::npos);
   EXPECT_NE(descriptor.find("page id=2 file=\"x_2.png\""), std::string::npos);
   for (const char* name : {"x_0.png", "x_1.png", "x_2.png"}) EXPECT_EQ(ReadFile(dir.Path(name)).substr(1, 3), "PNG") << name;
+}
+
+// Engine fonts refuse what would break their lines, advances or pages, and the
+// glyph-box options what they cannot take; nothing is written. The limits named are the font's.
+TEST(VantorBakeLayout, RefusesWhatBreaksTheLineTheAdvanceOrThePage) {
+  TempDir dir;
+  const std::vector<std::string> fnt = kDejaVu32 + std::vector<std::string>{"--format", "fnt", "-o", dir.Path("x")};
+  struct Case {
+    std::vector<std::string> args;
+    std::string err;  // after "vantor-bake: "
+  };
+  const Case cases[] = {
+      {{"--leading", "-31"}, "a leading of -31 makes the line height 0 pixels; this font takes a leading of at least -30"},
+      {{"--leading", "-40", "--layout", "cells"},
+       "a leading of -40 makes the line height -9 pixels; this font takes a leading of at least -30"},
+      {{"--kerning", "-255"},
+       "a kerning of -255 makes the advance of U+0027 -248 pixels; this font takes a kerning of at least -6"},
+      // Combining marks keep their zero advance: only the A counts.
+      {{"--kerning", "-18", "--chars", "0x300-0x36F,65"},
+       "a kerning of -18 makes the advance of U+0041 0 pixels; this font takes a kerning of at least -17"},
+      {{"--texture-width", "16", "--layout", "cells"},
+       "the cell of U+2030 is 36 pixels wide, wider than the page of 16 pixels; give a wider texture or lay the font out "
+       "in glyph boxes"},
+      {{"--page-size", "16"}, "the box of U+0021 is 3 x 20 pixels; no page of at most 16 x 16 holds it"},
+      {{"--padding", "65"}, "--padding takes N or UP,RIGHT,DOWN,LEFT, each a whole number from 0 to 64, not \"65\""},
+      {{"--padding", "1,2"}, "--padding takes N or UP,RIGHT,DOWN,LEFT, each a whole number from 0 to 64, not \"1,2\""},
+      {{"--spacing", "1,2,3"}, "--spacing takes N or H,V, each a whole number from 0 to 64, not \"1,2,3\""},
+      {{"--spacing", "-1"}, "--spacing takes N or H,V, each a whole number from 0 to 64, not \"-1\""},
+      {{"--page-size", "4097"}, "--page-size takes W or WxH, each a whole number from 8 to 4096, not \"4097\""},
+      {{"--page-size", "64x"}, "--page-size takes W or WxH, each a whole number from 8 to 4096, not \"64x\""},
+      {{"--layout", "grid"}, "--layout takes packed or cells, not \"grid\""},
+      {{"--layout", "cells", "--spacing", "2"}, "--spacing sets glyph boxes; --layout cells keeps the texture's cells"},
+  };
+  for (const Case& c : cases) {
+    const BakeRun run = Bake(fnt + c.args);
+    EXPECT_EQ(run.status, 2) << c.err;
+    EXPECT_EQ(run.err, "vantor-bake: " + c.err + "\n");
+  }
+  const BakeRun params = Bake(kDejaVu32 + std::vector<std::string>{"--no-pot", "-o", dir.Path("x")});
+  EXPECT_EQ(params.status, 2);
+  EXPECT_EQ(params.err.find("vantor-bake: --layout, --padding, --spacing, --page-size and --no-pot need --format fnt"), 0u);
+  EXPECT_EQ(dir.Listing(), "");
+  // The smallest values named are taken; the params pair keeps any leading in range.
+  EXPECT_EQ(Bake(fnt + std::vector<std::string>{"--leading", "-30", "--kerning", "-6"}).status, 0);
+  EXPECT_EQ(Bake(kDejaVu32 + std::vector<std::string>{"--leading", "-40", "-o", dir.Path("p")}).status, 0);
+  EXPECT_EQ(dir.Listing(), "p.tga p.txt x.fnt x_0.png");
 }
 
 }  // namespace

@@ -16,13 +16,16 @@ dejavu=(--font "DejaVu Sans")
 bakes=(
   "params-32|--height 32"
   "params-20-cyrillic|--height 20 --weight 700 --charset 204 --italic --texture-width 512 --leading 2 --kerning 1"
-  "text-32|--height 32 --format fnt --format params"
-  "xml-24-bold|--height 24 --weight 700 --format fnt-xml"
-  "binary-32-mono|--height 32 --quality 3 --format fnt-binary"
-  "sdf-text-32|--height 32 --sdf 8 --format fnt --format params"
-  "sdf-xml-32|--height 32 --sdf 8 --format fnt-xml"
-  "chars-two-pages|--height 64 --chars 0x20-0x24F --format fnt"
-  "chars-binary-cyrillic|--height 28 --chars 0x20-0x7E,0x400-0x45F --format fnt-binary --kerning -1"
+  "text-32|--height 32 --format fnt --format params --layout cells"
+  "xml-24-bold|--height 24 --weight 700 --format fnt-xml --layout cells"
+  "binary-32-mono|--height 32 --quality 3 --format fnt-binary --layout cells"
+  "sdf-text-32|--height 32 --sdf 8 --format fnt --format params --layout cells"
+  "sdf-xml-32|--height 32 --sdf 8 --format fnt-xml --layout cells"
+  "chars-two-pages|--height 64 --chars 0x20-0x24F --format fnt --layout cells"
+  "chars-binary-cyrillic|--height 28 --chars 0x20-0x7E,0x400-0x45F --format fnt-binary --kerning -1 --layout cells"
+  "packed-text-32|--height 32 --format fnt"
+  "packed-marks-italic|--height 40 --italic --chars 0x20-0x17F,0x300-0x36F --format fnt-xml --padding 1,2,3,4 --spacing 2,1"
+  "packed-sdf-pages|--height 48 --sdf 6 --chars 0x20-0x24F --format fnt --page-size 256x512 --no-pot"
 )
 for entry in "${bakes[@]}"; do
   name=${entry%%|*}

@@ -92,13 +92,15 @@ BakeResult Bake(const BakeOptions& options, const std::vector<char32_t>& charact
     result.error = "a texture of " + std::to_string(engine.textureWidth) + " pixels wide cannot be made";
     return result;
   }
-  const files::BakeFont font = characters.empty() ? files::TextureFont(engine) : files::SetFont(engine, characters);
+  const files::PlannedFont planned = files::PlanFont(engine, characters, options.outputs);
+  const files::BakeFont& font = planned.font;
   result.missing = font.layout->missing;
   if (!characters.empty() && font.layout->glyphs.empty()) {
     result.status = 1;
     result.error = "the face has none of the " + std::to_string(font.layout->missing.size()) + " characters asked for";
     return result;
   }
+  if (!planned.refused.empty()) return {2, planned.refused, result.warning, result.missing};
   const std::string base = OutputBase(options);
   if (std::string refused = RefusedOutput(options, files::NameOutputs(base, options.outputs, font.layout->pageHeights.size()));
       !refused.empty()) {

@@ -86,6 +86,44 @@ std::string ParseFormat(const std::string& name, bool& paramsGiven, BakeOptions&
   return {};
 }
 
+// Up to `count` whole numbers from `min` to `max`, split at `separator`; empty when the text is not such a list.
+std::vector<int> NumberList(const std::string& text, char separator, std::size_t count, int min, int max) {
+  std::vector<int> values;
+  std::size_t start = 0;
+  while (values.size() < count) {
+    const std::size_t end = std::min(text.find(separator, start), text.size());
+    int value = 0;
+    const auto [ptr, error] = std::from_chars(text.data() + start, text.data() + end, value);
+    if (end == start || error != std::errc() || ptr != text.data() + end || value < min || value > max) return {};
+    values.push_back(value);
+    if (end == text.size()) return values;
+    start = end + 1;
+  }
+  return {};
+}
+
+// The options of glyph boxes: --padding N or UP,RIGHT,DOWN,LEFT; --spacing N or H,V; --page-size W or WxH.
+std::string ParseBoxOption(const std::string& flag, const std::string& text, BoxRules& boxes) {
+  if (flag == "--padding") {
+    const std::vector<int> values = NumberList(text, ',', 4, 0, 64);
+    if (values.size() != 1 && values.size() != 4) {
+      return "--padding takes N or UP,RIGHT,DOWN,LEFT, each a whole number from 0 to 64, not \"" + text + "\"";
+    }
+    for (std::size_t side = 0; side < 4; ++side) boxes.padding[side] = values[values.size() == 1 ? 0 : side];
+  } else if (flag == "--spacing") {
+    const std::vector<int> values = NumberList(text, ',', 2, 0, 64);
+    if (values.empty()) return "--spacing takes N or H,V, each a whole number from 0 to 64, not \"" + text + "\"";
+    boxes.spacingX = values.front();
+    boxes.spacingY = values.back();
+  } else {
+    const std::vector<int> values = NumberList(text, 'x', 2, 8, 4096);
+    if (values.empty()) return "--page-size takes W or WxH, each a whole number from 8 to 4096, not \"" + text + "\"";
+    boxes.maxWidth = values.front();
+    boxes.maxHeight = values.back();
+  }
+  return {};
+}
+
 }  // namespace
 
 ParsedOptions ParseBakeOptions(const std::vector<std::string>& args) {
@@ -95,6 +133,8 @@ ParsedOptions ParseBakeOptions(const std::vector<std::string>& args) {
   bool help = false;
   bool fontGiven = false;
   bool paramsGiven = false;
+  bool layoutGiven = false;
+  std::vector<std::string> boxOptions;  // the glyph-box options given, for refusing them where boxes are not made
   std::vector<std::string> positional;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
@@ -118,6 +158,21 @@ ParsedOptions ParseBakeOptions(const std::vector<std::string>& args) {
     } else if (arg == "--format") {
       if (!hasValue) return {options, arg + " needs a value"};
       if (std::string error = ParseFormat(args[++i], paramsGiven, options); !error.empty()) return {options, error};
+    } else if (arg == "--no-pot") {
+      options.outputs.layout.boxes.powerOfTwo = false;
+      boxOptions.push_back(arg);
+    } else if (arg == "--layout") {
+      if (!hasValue) return {options, arg + " needs a value"};
+      const std::string& layout = args[++i];
+      if (layout != "packed" && layout != "cells") return {options, "--layout takes packed or cells, not \"" + layout + "\""};
+      options.outputs.layout.packed = layout == "packed";
+      layoutGiven = true;
+    } else if (arg == "--padding" || arg == "--spacing" || arg == "--page-size") {
+      if (!hasValue) return {options, arg + " needs a value"};
+      if (std::string error = ParseBoxOption(arg, args[++i], options.outputs.layout.boxes); !error.empty()) {
+        return {options, error};
+      }
+      boxOptions.push_back(arg);
     } else if (arg == "--chars" || arg == "--chars-file") {
       if (!hasValue) return {options, arg + " needs a value"};
       options.characters.push_back({arg == "--chars-file", args[++i]});
@@ -135,6 +190,8 @@ ParsedOptions ParseBakeOptions(const std::vector<std::string>& args) {
   }
 
   options.outputs.params = paramsGiven || !options.outputs.descriptor;
+  // Cells keep the texture's grid: no gap and no padding of their own.
+  if (!options.outputs.layout.packed) options.outputs.layout.boxes = {};
   const bool fontOptions = fontGiven || options.italic || options.height || options.width || options.weight ||
                            options.charset || options.quality || options.textureWidth || options.leading ||
                            options.kerning;
@@ -145,6 +202,11 @@ ParsedOptions ParseBakeOptions(const std::vector<std::string>& args) {
       return {options, "--list-fonts takes no other argument"};
     }
     options.mode = BakeOptions::Mode::ListFonts;
+  } else if ((layoutGiven || !boxOptions.empty()) && !options.outputs.descriptor) {
+    return {options, "--layout, --padding, --spacing, --page-size and --no-pot need --format fnt, fnt-xml or "
+                     "fnt-binary: the params texture keeps its rows of cells"};
+  } else if (!boxOptions.empty() && !options.outputs.layout.packed) {
+    return {options, boxOptions.front() + " sets glyph boxes; --layout cells keeps the texture's cells"};
   } else if (!options.characters.empty() && options.outputs.params) {
     return {options, "--chars and --chars-file need --format fnt, fnt-xml or fnt-binary: a params file holds 224 characters"};
   } else if (!positional.empty()) {
@@ -185,6 +247,14 @@ const char* BakeUsage() {
          "              Bake these Unicode characters instead of an 8-bit set, on pages BASE_0.png,\n"
          "              BASE_1.png...: RANGES are code points and FIRST-LAST ranges, decimal or 0x hex,\n"
          "              comma-separated; FILE is a UTF-8 text, every character but line ends.\n"
+         "  --layout L  How a descriptor's pages hold the characters:\n"
+         "      packed      (the default) each character's own ink, whole, in a box of its own,\n"
+         "                  packed on as few and as small pages as hold them\n"
+         "      cells       the params texture's rows of cells (a fixed grid), as wide as --texture-width\n"
+         "  --padding N | UP,RIGHT,DOWN,LEFT  Pixels around each box's ink (0..64; default 0).\n"
+         "  --spacing N | H,V  Pixels between boxes (0..64; default 1, so filtering never reads a neighbour).\n"
+         "  --page-size W[xH]  The largest page (8..4096; default 4096): each page is the smallest\n"
+         "              power of two that holds its boxes, or cropped to them with --no-pot.\n"
          "  --sdf SPREAD  Draw signed distance fields instead of coverage (SPREAD 2..32 pixels):\n"
          "              128 on the outline, more inside; every cell grows by SPREAD on each side.\n"
          "  --strict    Refuse (exit 2, nothing written) when no face carries the font's name;\n"

@@ -25,7 +25,8 @@ struct BakeOptions {
   bool strict = false;     ///< --strict: a face name no face carries is an error, not a warning
   /// --format: params (the default) writes BASE.tga and BASE.txt; fnt, fnt-xml or
   /// fnt-binary, BASE.fnt and its pages.
-  files::OutputChoice outputs{.params = true, .descriptor = std::nullopt};
+  /// --layout, --padding, --spacing, --page-size and --no-pot set outputs.layout.
+  files::OutputChoice outputs{.params = true, .descriptor = std::nullopt, .layout = {}};
 
   /// One source of characters: a RANGES list (--chars) or a characters file (--chars-file).
   struct CharacterSource {
