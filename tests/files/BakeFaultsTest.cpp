@@ -239,6 +239,11 @@ TEST(BakeCommandLine, RefusesWhatWouldHurtAndSaysWhatHappened) {
       {{"@/sub", "-o", "@/x"}, 1, "@/sub is a folder, not a file."},
       {{"@/pipe", "-o", "@/x"}, 1, "@/pipe is not a regular file."},
       {{"@/huge.txt", "-o", "@/x"}, 1, "@/huge.txt is larger than the 1048576 bytes a params file can be."},
+      {{"--font", "", "--height", "32", "--strict", "-o", "@/x"}, 2,
+       "--strict needs a face name: an empty one names no face"},
+      {{"--list-fonts", "--sdf", "4", "--format", "fnt"}, 2, "--list-fonts takes no other argument"},
+      {{"--list-fonts", "--strict"}, 2, "--list-fonts takes no other argument"},
+      {{"--list-fonts", "--layout", "cells"}, 2, "--list-fonts takes no other argument"},
       {kDejaVu32 + std::vector<std::string>{"-o", "@/" + std::string(300, 'n')}, 1,
        "The name @/" + std::string(300, 'n') + ".tga is too long for its file system."},
   };

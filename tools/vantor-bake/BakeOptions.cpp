@@ -198,7 +198,9 @@ ParsedOptions ParseBakeOptions(const std::vector<std::string>& args) {
   if (help) {
     options.mode = BakeOptions::Mode::Help;
   } else if (listFonts) {
-    if (fontOptions || !positional.empty() || !options.base.empty() || !options.characters.empty()) {
+    const bool outputOptions = paramsGiven || options.outputs.descriptor || layoutGiven || !boxOptions.empty() ||
+                               options.sdf || options.strict;
+    if (fontOptions || outputOptions || !positional.empty() || !options.base.empty() || !options.characters.empty()) {
       return {options, "--list-fonts takes no other argument"};
     }
     options.mode = BakeOptions::Mode::ListFonts;
@@ -215,6 +217,8 @@ ParsedOptions ParseBakeOptions(const std::vector<std::string>& args) {
     options.mode = BakeOptions::Mode::FromParams;
     options.paramsPath = positional.front();
   } else if (fontGiven) {
+    // An empty name is no face: the font library would choose one, which --strict forbids.
+    if (options.strict && options.face.empty()) return {options, "--strict needs a face name: an empty one names no face"};
     if (!options.height) return {options, "--font needs --height"};
     if (options.base.empty()) return {options, "--font needs -o BASE"};
     options.mode = BakeOptions::Mode::FromOptions;
