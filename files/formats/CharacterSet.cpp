@@ -131,6 +131,15 @@ CharacterResult CharacterSet::AddRanges(std::string_view ranges) {
   return {};
 }
 
+bool IsUtf8(std::string_view text) {
+  for (std::size_t at = 0; at < text.size();) {
+    const auto one = DecodeOne(text, at);
+    if (!one) return false;
+    at += one->second;
+  }
+  return true;
+}
+
 CharacterResult CharacterSet::AddUtf8(std::string_view text, std::string_view name) {
   std::vector<char32_t> decoded;
   std::size_t at = 0;

@@ -66,4 +66,7 @@ class CharacterSet {
 /// The result for an empty set: an error, since a font of no characters is of no use.
 CharacterResult EmptyCharacterSet();
 
+/// True when `text` is UTF-8 throughout: no stray or overlong bytes, no surrogates, nothing past U+10FFFF.
+bool IsUtf8(std::string_view text);
+
 }  // namespace vantor::files

@@ -261,6 +261,42 @@ TEST(BakeCommandLine, RefusesWhatWouldHurtAndSaysWhatHappened) {
   EXPECT_EQ(dir.Listing(), "huge.txt p.tga p.txt pipe sub");
 }
 
+// Outputs that are one file through a link, and names a descriptor cannot carry, are
+// refused before anything is written.
+TEST(BakeCommandLine, RefusesOutputsThatAreOneFileOrCannotBeNamed) {
+  TempDir dir;
+  ASSERT_EQ(Bake(kDejaVu32 + std::vector<std::string>{"--format", "fnt", "--format", "params", "-o", dir.Path("x")}).status, 0);
+  const std::string descriptor = ReadFile(dir.Path("x.fnt"));
+  ASSERT_EQ(::unlink(dir.Path("x_0.png").c_str()), 0);
+  ASSERT_EQ(::symlink("x.fnt", dir.Path("x_0.png").c_str()), 0);
+  ASSERT_EQ(::unlink(dir.Path("x.txt").c_str()), 0);
+  ASSERT_EQ(::link(dir.Path("x.tga").c_str(), dir.Path("x.txt").c_str()), 0);
+  struct Case {
+    std::vector<std::string> args;
+    std::string err;
+  };
+  const Case cases[] = {
+      {{"--format", "fnt", "-o", dir.Path("x")},
+       "the outputs " + dir.Path("x.fnt") + " and " + dir.Path("x_0.png") + " are one file (a link); writing both would lose one"},
+      {{"-o", dir.Path("x")},
+       "the outputs " + dir.Path("x.tga") + " and " + dir.Path("x.txt") + " are one file (a link); writing both would lose one"},
+      {{"--format", "fnt", "-o", dir.Path("with \"quote")},
+       "-o takes a name in UTF-8 without control characters or '\"' for a descriptor: it names its pages with it"},
+      {{"--format", "fnt-xml", "-o", dir.Path("new\nline")},
+       "-o takes a name in UTF-8 without control characters or '\"' for a descriptor: it names its pages with it"},
+      {{"--format", "fnt-xml", "-o", dir.Path("x\xFFy")},
+       "-o takes a name in UTF-8 without control characters or '\"' for a descriptor: it names its pages with it"},
+      {{"--font", "Caf\xE9", "--height", "32", "--format", "fnt", "-o", dir.Path("c")}, "--font takes a name in UTF-8"},
+  };
+  for (const Case& c : cases) {
+    const BakeRun run = Bake((c.args[0] == "--font" ? std::vector<std::string>{} : kDejaVu32) + c.args);
+    EXPECT_EQ(run.status, 2) << c.err;
+    EXPECT_EQ(run.err, "vantor-bake: " + c.err + "\n");
+  }
+  EXPECT_EQ(ReadFile(dir.Path("x.fnt")), descriptor);
+  EXPECT_EQ(dir.Listing(), "x.fnt x.tga x.txt x_0.png");
+}
+
 // The refusal covers every page a set is laid out on, not only the first.
 TEST(BakeCommandLine, RefusesToWriteAPageOverTheParamsFileRead) {
   TempDir dir;
@@ -295,7 +331,11 @@ TEST(DistanceFieldBake, RepeatsByteForByteAndRefusesWhatItCannotDraw) {
   // The same base in two folders, so the descriptors name the same page.
   ::mkdir(dir.Path("a").c_str(), 0755);
   ::mkdir(dir.Path("b").c_str(), 0755);
-  ASSERT_EQ(Bake(field + std::vector<std::string>{dir.Path("a/f")}).status, 0);
+  const BakeRun first = Bake(field + std::vector<std::string>{dir.Path("a/f")});
+  ASSERT_EQ(first.status, 0);
+  // The params file cannot hold the spread; the bake says so.
+  EXPECT_EQ(first.err, "vantor-bake: note: the params file does not record --sdf 6; bake it again with --sdf 6 to get "
+                       "the same distance fields\n");
   ASSERT_EQ(Bake(field + std::vector<std::string>{dir.Path("b/f")}).status, 0);
   for (const char* name : {"f.tga", "f.txt", "f_0.png", "f.fnt"}) {
     EXPECT_TRUE(ReadFile(dir.Path(std::string("a/") + name)) == ReadFile(dir.Path(std::string("b/") + name))) << name;

@@ -7,6 +7,8 @@
 
 #include <sys/stat.h>
 
+#include <vector>
+
 namespace vantor::bake {
 
 namespace {
@@ -27,15 +29,33 @@ void ApplyOptions(const BakeOptions& options, Fonter& engine) {
   engine.Build(settings);
 }
 
-// Why the outputs must not be written: one of them is the params file read, however spelled.
+// Why the outputs must not be written: two of them, or one and the params file read,
+// are one file however spelled (a link), so writing one would lose the other.
 std::string RefusedOutput(const BakeOptions& options, const files::OutputPaths& paths) {
-  if (options.mode != BakeOptions::Mode::FromParams) return {};
-  struct stat input {};
-  if (::stat(options.paramsPath.c_str(), &input) != 0) return {};
+  struct Existing {
+    std::string path;
+    struct stat info;
+  };
+  std::vector<Existing> existing;
   for (const std::string& path : paths.All()) {
-    struct stat output {};
-    if (::stat(path.c_str(), &output) == 0 && output.st_dev == input.st_dev && output.st_ino == input.st_ino) {
-      return "the output " + path + " is the params file read; give -o BASE to write elsewhere";
+    struct stat info {};
+    if (::stat(path.c_str(), &info) == 0) existing.push_back({path, info});
+  }
+  const auto same = [](const struct stat& a, const struct stat& b) { return a.st_dev == b.st_dev && a.st_ino == b.st_ino; };
+  struct stat input {};
+  if (options.mode == BakeOptions::Mode::FromParams && ::stat(options.paramsPath.c_str(), &input) == 0) {
+    for (const Existing& output : existing) {
+      if (same(output.info, input)) {
+        return "the output " + output.path + " is the params file read; give -o BASE to write elsewhere";
+      }
+    }
+  }
+  for (std::size_t i = 0; i < existing.size(); ++i) {
+    for (std::size_t j = i + 1; j < existing.size(); ++j) {
+      if (same(existing[i].info, existing[j].info)) {
+        return "the outputs " + existing[i].path + " and " + existing[j].path +
+               " are one file (a link); writing both would lose one";
+      }
     }
   }
   return {};

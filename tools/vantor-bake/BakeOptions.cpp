@@ -1,6 +1,7 @@
 #include "BakeOptions.h"
 
 #include "engine/Fonter.h"
+#include "files/formats/CharacterSet.h"
 #include "files/formats/OutputFormat.h"
 #include "files/formats/ParamsFormat.h"
 
@@ -65,8 +66,16 @@ std::string ParseBase(const std::string& path, BakeOptions& options) {
   if (base.empty() || base.back() == '/' || name.empty() || name == "." || name == "..") {
     return "-o takes a file name without its extension, such as fonts/title, not the folder \"" + base + "\"";
   }
+
   options.base = std::move(base);
   return {};
+}
+
+// Descriptors name their pages in quotes, one a line, in UTF-8: a name they cannot
+// carry exactly would point at a file that does not exist.
+bool NamesPages(const std::string& base) {
+  const std::string name = std::filesystem::path(base).filename().string();
+  return !HasControlCharacter(name) && name.find('"') == std::string::npos && files::IsUtf8(name);
 }
 
 // --format may be given more than once; the descriptor formats all write BASE.fnt, so one of them at most.
@@ -154,6 +163,7 @@ ParsedOptions ParseBakeOptions(const std::vector<std::string>& args) {
       if (!hasValue) return {options, arg + " needs a value"};
       options.face = args[++i];
       if (HasControlCharacter(options.face)) return {options, "--font takes a name without control characters"};
+      if (!files::IsUtf8(options.face)) return {options, "--font takes a name in UTF-8"};
       fontGiven = true;
     } else if (arg == "--format") {
       if (!hasValue) return {options, arg + " needs a value"};
@@ -209,6 +219,9 @@ ParsedOptions ParseBakeOptions(const std::vector<std::string>& args) {
                      "fnt-binary: the params texture keeps its rows of cells"};
   } else if (!boxOptions.empty() && !options.outputs.layout.packed) {
     return {options, boxOptions.front() + " sets glyph boxes; --layout cells keeps the texture's cells"};
+  } else if (options.outputs.descriptor && !options.base.empty() && !NamesPages(options.base)) {
+    return {options, "-o takes a name in UTF-8 without control characters or '\"' for a descriptor: it names its "
+                     "pages with it"};
   } else if (!options.characters.empty() && options.outputs.params) {
     return {options, "--chars and --chars-file need --format fnt, fnt-xml or fnt-binary: a params file holds 224 characters"};
   } else if (!positional.empty()) {

@@ -49,6 +49,11 @@ int main(int argc, char** argv) {
       if (const std::string missing = vantor::bake::DescribeMissing(result.missing); !missing.empty()) {
         std::fprintf(stderr, "vantor-bake: %s\n", missing.c_str());
       }
+      if (parsed.options.sdf && parsed.options.outputs.params) {
+        // The params file has no key for a field: baked again, it gives coverage at another cell height.
+        std::fprintf(stderr, "vantor-bake: note: the params file does not record --sdf %d; bake it again with "
+                             "--sdf %d to get the same distance fields\n", *parsed.options.sdf, *parsed.options.sdf);
+      }
       break;
     }
   }
