@@ -195,3 +195,45 @@ TEST(SetLayoutMissing, ASetOfNothingTheFaceHasHasNoPages) {
 
 }  // namespace
 }  // namespace vantor
+
+namespace vantor {
+namespace {
+
+// Over many heights, widths and leadings: every cell lies inside its page (a cell
+// no wider than the page), and each page is the smallest power of two holding its rows.
+TEST(SetLayoutPages, HoldEveryCellInTheSmallestPowerOfTwo) {
+  std::vector<char32_t> codePoints;
+  for (char32_t c = 0x20; c <= 0x24F; ++c) codePoints.push_back(c);
+  for (const int height : {8, 13, 20, 31, 47, 64, 150}) {
+    for (const int width : {64, 256, 1000}) {
+      for (const int leading : {-5, 0, 7}) {
+        SCOPED_TRACE(testing::Message() << "height " << height << " width " << width << " leading " << leading);
+        Fonter engine;
+        engine.textureWidth = width;
+        engine.leading = leading;
+        engine.Build(WithFace(engine, "DejaVu Sans", height));
+        const SetLayout layout = engine.LayOutSet(codePoints);
+        ASSERT_FALSE(layout.pageHeights.empty());
+        std::vector<int> bottoms(layout.pageHeights.size(), 0);
+        for (const SetGlyph& glyph : layout.glyphs) {
+          ASSERT_LT(static_cast<std::size_t>(glyph.page), bottoms.size());
+          ASSERT_GE(glyph.record.y, 0);
+          if (glyph.record.width <= width) {
+            ASSERT_LE(glyph.record.x + glyph.record.width, width);
+          }
+          int& bottom = bottoms[static_cast<std::size_t>(glyph.page)];
+          bottom = std::max(bottom, glyph.record.y + glyph.height);
+        }
+        for (std::size_t p = 0; p < bottoms.size(); ++p) {
+          const int pageHeight = layout.pageHeights[p];
+          ASSERT_EQ(pageHeight & (pageHeight - 1), 0) << "page " << p;
+          ASSERT_LE(bottoms[p], pageHeight) << "page " << p;
+          ASSERT_GT(2 * bottoms[p], pageHeight) << "page " << p << " is larger than it needs";
+        }
+      }
+    }
+  }
+}
+
+}  // namespace
+}  // namespace vantor
