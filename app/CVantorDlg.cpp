@@ -153,7 +153,7 @@ void CVantorDlg::FillLists() {
 }
 
 void CVantorDlg::UpdateControls() {
-  SelectFirstBeginningWith(faceList, QString::fromUtf8(engine.GetFaceName()));
+  SelectFirstBeginningWith(faceList, QString::fromUtf8(engine.GetFullFaceName()));
   SelectByValue(charsetList, engine.charsets, engine.GetCharset());
   SelectByValue(qualityList, engine.qualities, engine.GetQuality());
   SelectByValue(weightList, engine.weights, engine.GetWeight());

@@ -16,7 +16,7 @@ namespace vantor {
 ///   settings.weight = platform::kBoldWeight;
 ///   engine.Build(settings);
 struct FontSettings {
-  std::string face;          ///< the face name asked for (at most 31 bytes are kept)
+  std::string face;          ///< the face name asked for (a description keeps 31 bytes; the engine's font system the rest)
   std::int32_t height = 0;   ///< lfHeight
   std::int32_t width = 0;    ///< lfWidth; 0 derives it from the height
   std::int32_t weight = 0;   ///< lfWeight, 0 or 100..900

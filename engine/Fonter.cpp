@@ -50,6 +50,11 @@ std::string Fonter::GetFaceName() const {
   return std::string(name, strnlen(name, sizeof desc->lfFaceName));
 }
 
+std::string Fonter::GetFullFaceName() {
+  const LOGFONTA* desc = UsableDescription();
+  return desc != nullptr ? fontSystem.FullFaceName(*desc) : std::string();
+}
+
 std::uint8_t Fonter::GetCharset() const {
   const LOGFONTA* desc = UsableDescription();
   return desc != nullptr ? desc->lfCharSet : kStartCharset;

@@ -55,6 +55,8 @@ class Fonter {
   FontSettings GetFontSettings() const { return FontSettingsOf(GetFontDesc()); }
   /// The requested face name; empty when there is no usable font.
   std::string GetFaceName() const;
+  /// The face name in full, where it is longer than the 31 bytes GetFaceName's description holds.
+  std::string GetFullFaceName();
   /// The character-set value; 1 when there is no usable font.
   std::uint8_t GetCharset() const;
   /// The quality value; 0 when there is no usable font.

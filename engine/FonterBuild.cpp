@@ -35,7 +35,11 @@ const std::vector<std::uint8_t>& TextureCodes() {
 
 }  // namespace
 
-void Fonter::Build(const FontSettings& settings) { Build(FontDescription(settings, GetFontDesc())); }
+void Fonter::Build(const FontSettings& settings) {
+  // A description holds 31 bytes of the name; the font system keeps the rest.
+  fontSystem.KnowFaceName(settings.face);
+  Build(FontDescription(settings, GetFontDesc()));
+}
 
 void Fonter::Build(const LOGFONTA& desc) { BuildWith(&desc); }
 

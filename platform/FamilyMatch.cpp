@@ -167,11 +167,9 @@ FamilyChoice ChooseInFamily(const std::vector<FamilyFace>& faces, int weight, bo
   return choice;
 }
 
-std::optional<FontMatch> MatchInFamily(const LOGFONTA& desc) {
-  char name[sizeof desc.lfFaceName + 1] = {};
-  std::copy(std::begin(desc.lfFaceName), std::end(desc.lfFaceName), name);
-  if (name[0] == '\0') return std::nullopt;
-  const std::vector<Candidate> candidates = FamilyFaces(name);
+std::optional<FontMatch> MatchInFamily(const LOGFONTA& desc, const std::string& family) {
+  if (family.empty()) return std::nullopt;
+  const std::vector<Candidate> candidates = FamilyFaces(family.c_str());
   std::vector<FamilyFace> faces;
   for (const Candidate& candidate : candidates) faces.push_back(candidate.face);
   const FamilyChoice choice = ChooseInFamily(faces, desc.lfWeight, desc.lfItalic != 0);

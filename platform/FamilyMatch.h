@@ -28,8 +28,8 @@ struct FamilyChoice {
 /// has a face of regular weight or more below bold.
 FamilyChoice ChooseInFamily(const std::vector<FamilyFace>& faces, int weight, bool italic);
 
-/// The match among the faces whose own family name (name ID 1) is `desc`'s face
-/// name, compared without case; none when no face carries that name.
-std::optional<FontMatch> MatchInFamily(const LOGFONTA& desc);
+/// The match for `desc`'s weight and slant among the faces whose own family name
+/// (name ID 1) is `family`, compared without case; none when no face carries that name.
+std::optional<FontMatch> MatchInFamily(const LOGFONTA& desc, const std::string& family);
 
 }  // namespace vantor::platform

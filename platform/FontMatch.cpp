@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstring>
 #include <strings.h>
 
 namespace vantor::platform {
@@ -35,15 +36,18 @@ bool LessWithoutCase(const std::string& a, const std::string& b) {
 }  // namespace
 
 FontMatch MatchFont(const LOGFONTA& desc) {
-  if (std::optional<FontMatch> inFamily = MatchInFamily(desc)) return *inFamily;
+  return MatchFont(desc, std::string(desc.lfFaceName, strnlen(desc.lfFaceName, sizeof desc.lfFaceName)));
+}
+
+FontMatch MatchFont(const LOGFONTA& desc, const std::string& family) {
+  if (std::optional<FontMatch> inFamily = MatchInFamily(desc, family)) return *inFamily;
   FontMatch match;
   FcConfigPtr config = ReferenceFontConfig();
   FcPatternPtr pattern(FcPatternCreate());
   if (!config || !pattern) return match;
 
-  char descFamily[sizeof desc.lfFaceName + 1] = {};
-  std::copy(std::begin(desc.lfFaceName), std::end(desc.lfFaceName), descFamily);
-  if (descFamily[0] != '\0') FcPatternAddString(pattern.get(), FC_FAMILY, AsFc(descFamily));
+  const char* descFamily = family.c_str();
+  if (!family.empty()) FcPatternAddString(pattern.get(), FC_FAMILY, AsFc(descFamily));
 
   // fontconfig reads weight 0 as thin; the description's 0 means "don't care".
   const int weight = desc.lfWeight == 0 ? 400 : std::clamp(desc.lfWeight, 1, 1000);
@@ -74,10 +78,10 @@ FontMatch MatchFont(const LOGFONTA& desc) {
     match.oblique = matrix->xy != 0.0;
   }
   // Which family fontconfig went to: the asked name may be an alias or unknown.
-  FcChar8* family = nullptr;
-  for (int i = 0; FcPatternGetString(best.get(), FC_FAMILY, i, &family) == FcResultMatch; ++i) {
-    if (match.family.empty()) match.family = AsChar(family);
-    if (strcasecmp(AsChar(family), descFamily) == 0) match.named = true;
+  FcChar8* found = nullptr;
+  for (int i = 0; FcPatternGetString(best.get(), FC_FAMILY, i, &found) == FcResultMatch; ++i) {
+    if (match.family.empty()) match.family = AsChar(found);
+    if (strcasecmp(AsChar(found), descFamily) == 0) match.named = true;
   }
   return match;
 }

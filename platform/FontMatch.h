@@ -26,6 +26,10 @@ struct FontMatch {
 /// family, weight, slant and the character set's language as a preference.
 FontMatch MatchFont(const LOGFONTA& desc);
 
+/// MatchFont with `family` asked in place of `desc`'s face name: a name longer than
+/// the 31 bytes a description holds.
+FontMatch MatchFont(const LOGFONTA& desc, const std::string& family);
+
 /// Every family name fontconfig knows, each once (compared without case), sorted without case.
 std::vector<std::string> FaceList();
 

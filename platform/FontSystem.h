@@ -12,6 +12,7 @@
 #include <string>
 #include <tuple>
 #include <utility>
+#include <vector>
 
 namespace vantor::platform {
 
@@ -28,7 +29,15 @@ class FontSystem {
 
   /// The face fontconfig matches for `desc` (matched once for each face name, weight, slant and
   /// character set, then kept: the installed fonts do not change while the program runs).
+  /// A face name longer than a description holds is looked up by its full name (see FullFaceName).
   const FontMatch& Match(const LOGFONTA& desc);
+  /// Keeps `name` as the full name of descriptions whose face name is its first 31 bytes,
+  /// so they match the face named; shorter names need nothing kept.
+  void KnowFaceName(const std::string& name);
+  /// `desc`'s face name in full: a name cut to the 31 bytes a description holds is the
+  /// name last kept by KnowFaceName with that cut, else the first listed family the cut
+  /// begins (when no family carries the cut name itself); other names as they stand.
+  std::string FullFaceName(const LOGFONTA& desc);
   /// Face `index` of the font file at `path`, opened once and kept; null when it cannot be opened.
   std::shared_ptr<FontFile> OpenFace(const std::string& path, int index);
   /// How the bytes of a character set map to characters (decoded once, then kept).
@@ -44,6 +53,8 @@ class FontSystem {
   std::map<std::tuple<std::string, std::int32_t, bool, std::uint8_t>, FontMatch> matches_;
   std::array<std::unique_ptr<CharsetMapping>, 256> mappings_;
   std::unique_ptr<Font> defaultFont_;
+  std::map<std::string, std::string> longNames_;  // cut name -> full name
+  std::vector<std::string> families_;              // FaceList(), read when a cut name is first met
 };
 
 }  // namespace vantor::platform

@@ -8,9 +8,9 @@ namespace vantor::files {
 
 namespace {
 
-BitmapFontInfo DescribeInfo(const Fonter& engine, const SetLayout& layout) {
+BitmapFontInfo DescribeInfo(Fonter& engine, const SetLayout& layout) {
   BitmapFontInfo info;
-  info.face = engine.GetFaceName();
+  info.face = engine.GetFullFaceName();
   info.size = engine.GetHeight();
   info.bold = engine.GetWeight() >= platform::kBoldFrom;
   info.italic = engine.IsItalic();

@@ -62,8 +62,8 @@ std::string RefusedOutput(const BakeOptions& options, const files::OutputPaths& 
 }
 
 // A name that no face carries is drawn with whatever the font library chose instead.
-std::string SubstitutionWarning(const Fonter& engine) {
-  const std::string asked = engine.GetFaceName();
+std::string SubstitutionWarning(Fonter& engine) {
+  const std::string asked = engine.GetFullFaceName();
   const platform::FontMatch& match = engine.font->Match();
   if (asked.empty() || match.named) return {};
   return "no face is named \"" + asked + "\"; the texture is drawn with \"" + match.family + "\" (" + match.file + ")";

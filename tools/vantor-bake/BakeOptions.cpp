@@ -1,5 +1,7 @@
 #include "BakeOptions.h"
 
+#include "ListedName.h"
+
 #include "engine/Fonter.h"
 #include "files/formats/CharacterSet.h"
 #include "files/formats/OutputFormat.h"
@@ -161,8 +163,9 @@ ParsedOptions ParseBakeOptions(const std::vector<std::string>& args) {
       if (std::string error = ParseBase(args[++i], options); !error.empty()) return {options, error};
     } else if (arg == "--font") {
       if (!hasValue) return {options, arg + " needs a value"};
-      options.face = args[++i];
-      if (HasControlCharacter(options.face)) return {options, "--font takes a name without control characters"};
+      // Control characters come escaped, as --list-fonts prints them.
+      if (HasControlCharacter(args[i + 1])) return {options, "--font takes a name without control characters"};
+      options.face = NameFromListed(args[++i]);
       if (!files::IsUtf8(options.face)) return {options, "--font takes a name in UTF-8"};
       fontGiven = true;
     } else if (arg == "--format") {

@@ -3,6 +3,7 @@
 #include "Bake.h"
 #include "BakeCharacters.h"
 #include "BakeOptions.h"
+#include "ListedName.h"
 #include "files/disk/Temporaries.h"
 #include "platform/FontMatch.h"
 
@@ -30,7 +31,7 @@ int main(int argc, char** argv) {
       std::fputs(vantor::bake::BakeUsage(), stdout);
       break;
     case BakeOptions::Mode::ListFonts:
-      for (const std::string& face : vantor::platform::FaceList()) std::puts(face.c_str());
+      for (const std::string& face : vantor::platform::FaceList()) std::puts(vantor::bake::ListedName(face).c_str());
       break;
     case BakeOptions::Mode::FromParams:
     case BakeOptions::Mode::FromOptions:
