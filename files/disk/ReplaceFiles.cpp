@@ -5,6 +5,7 @@
 #include "files/disk/Temporaries.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -37,6 +38,18 @@ std::string KeepOld(const FileReplacement& replacement) {
   return {};
 }
 
+// A second link to the file at `path` (a symbolic link itself, not what it points
+// to), so its removal can be undone; empty when there is no such file or no link.
+std::string KeepRemoved(const std::string& path) {
+  struct stat info {};
+  if (::lstat(path.c_str(), &info) != 0 || S_ISDIR(info.st_mode)) return {};
+  std::string backup = TemporaryPath(FolderOf(path), "old");
+  TrackTemporary(backup);
+  if (::linkat(AT_FDCWD, path.c_str(), AT_FDCWD, backup.c_str(), 0) == 0) return backup;
+  UntrackTemporary(backup);
+  return {};
+}
+
 void Remove(const std::string& path) {
   if (path.empty()) return;
   ::unlink(path.c_str());
@@ -45,13 +58,14 @@ void Remove(const std::string& path) {
 
 }  // namespace
 
-FileResult ReplaceFiles(const std::vector<FileOutput>& outputs) {
+FileResult ReplaceFiles(const std::vector<FileOutput>& outputs, const std::vector<std::string>& removals) {
   std::vector<std::unique_ptr<FileReplacement>> replacements;
   std::vector<std::string> folders;
   for (const FileOutput& output : outputs) {
     replacements.push_back(std::make_unique<FileReplacement>(output.path));
     folders.push_back(FolderOf(replacements.back()->Target()));
   }
+  for (const std::string& removal : removals) folders.push_back(FolderOf(removal));
   std::sort(folders.begin(), folders.end());
   folders.erase(std::unique(folders.begin(), folders.end()), folders.end());
   std::vector<std::unique_ptr<FolderLock>> locks;
@@ -76,6 +90,10 @@ FileResult ReplaceFiles(const std::vector<FileOutput>& outputs) {
     if (replacement->InPlace()) continue;
     entries.push_back({replacement->Temporary(), replacement->Target(), KeepOld(*replacement)});
   }
+  // A file to remove stands in the journal with no temporary; one that cannot be kept is left.
+  for (const std::string& removal : removals) {
+    if (std::string backup = KeepRemoved(removal); !backup.empty()) entries.push_back({{}, removal, std::move(backup)});
+  }
   const SignalsHeld held;
   // One rename is all or nothing by itself; a set needs the journal.
   const std::string journal = entries.size() > 1 ? WriteJournal(folders.front(), entries) : std::string();
@@ -87,8 +105,10 @@ FileResult ReplaceFiles(const std::vector<FileOutput>& outputs) {
   std::size_t renamed = 0;
   for (; renamed < entries.size(); ++renamed) {
     const JournalEntry& entry = entries[renamed];
-    if (::rename(entry.temporary.c_str(), entry.target.c_str()) != 0) {
+    const bool removal = entry.temporary.empty();
+    if ((removal ? ::unlink(entry.target.c_str()) : ::rename(entry.temporary.c_str(), entry.target.c_str())) != 0) {
       const int error = errno;
+      result = FileFailureFromErrno(error, FileAccess::Write, entry.target);
       for (auto& replacement : replacements) {
         if (replacement->Target() == entry.target) result = replacement->FailureOf(error);
       }

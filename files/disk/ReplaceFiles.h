@@ -22,6 +22,10 @@
 //    and the signals let through: a signal that came meanwhile now removes what
 //    temporaries are left and ends the process with 128 + its number.
 //
+// Files of the set that are to go (the pages an older font had beyond the new
+// one's) get their second link in step 4 and are removed in step 6, undone and
+// finished like the renames.
+//
 // A SIGKILL during step 6 leaves the journal, which the next save into the folder
 // finishes before it does anything else: the journal exists only once every new
 // file was whole. A file that must be rewritten in place (see FileReplacement)
@@ -45,9 +49,10 @@ struct FileOutput {
   std::function<bool(ByteSink&)> write;     ///< false when it could not write everything
 };
 
-/// Replaces every file of `outputs` as one: each new file is written whole and
-/// synced before any target is touched; on failure every target stays as it was.
-FileResult ReplaceFiles(const std::vector<FileOutput>& outputs);
+/// Replaces every file of `outputs` as one, and removes every file of `removals`
+/// with them: each new file is written whole and synced before any target is
+/// touched; on failure every target, and every file to remove, stays as it was.
+FileResult ReplaceFiles(const std::vector<FileOutput>& outputs, const std::vector<std::string>& removals = {});
 
 /// Replaces the file at `path` with what `write` puts into the sink, as a set of one.
 FileResult ReplaceFile(const std::string& path, const std::function<bool(ByteSink&)>& write);

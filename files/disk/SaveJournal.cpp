@@ -60,6 +60,12 @@ bool WriteAll(int fd, const std::string& bytes) {
   return true;
 }
 
+bool SameFile(const std::string& a, const std::string& b) {
+  struct stat first {}, second {};
+  return ::lstat(a.c_str(), &first) == 0 && ::lstat(b.c_str(), &second) == 0 && first.st_dev == second.st_dev &&
+         first.st_ino == second.st_ino;
+}
+
 std::string ReadJournal(const std::string& path) {
   const UniqueFd fd(::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
   struct stat info {};
@@ -90,8 +96,15 @@ void FinishJournal(const std::string& path, pid_t owner) {
     const std::string& temporary = fields[i];
     const std::string& target = fields[i + 1];
     const std::string& backup = fields[i + 2];
-    if (!ours(temporary) || target.empty() || (!backup.empty() && !ours(backup))) continue;
-    ::rename(temporary.c_str(), target.c_str());
+    if (target.empty() || (!backup.empty() && !ours(backup))) continue;
+    if (temporary.empty()) {
+      // A file to remove: only while the backup of that process is still a link to it.
+      if (!backup.empty() && SameFile(target, backup)) ::unlink(target.c_str());
+    } else if (ours(temporary)) {
+      ::rename(temporary.c_str(), target.c_str());
+    } else {
+      continue;
+    }
     if (!backup.empty()) ::unlink(backup.c_str());
   }
   ::unlink(path.c_str());

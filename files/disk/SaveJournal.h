@@ -9,7 +9,8 @@ namespace vantor::files {
 
 /// One file of a set being replaced: its new content, whole and synced, in
 /// `temporary`; the file it replaces; and a hard link that keeps the old content
-/// until the set is in place (empty when there was no old file).
+/// until the set is in place (empty when there was no old file). With no
+/// temporary, the target is a file the set removes.
 struct JournalEntry {
   std::string temporary;
   std::string target;

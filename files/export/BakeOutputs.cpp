@@ -1,21 +1,57 @@
 #include "files/export/BakeOutputs.h"
 
+#include "files/disk/ReadRegularFile.h"
 #include "files/export/DescribeFont.h"
 #include "files/export/SaveFile.h"
 #include "files/formats/ParamsWriter.h"
 #include "files/formats/PngPage.h"
 #include "files/formats/TextureTga.h"
+#include "files/formats/bmfont/BmfontPageNames.h"
 #include "files/formats/bmfont/BmfontWriters.h"
 
+#include <algorithm>
 #include <string_view>
 
 namespace vantor::files {
 
 namespace {
 
+// The largest descriptor read back for its page names; a font of every Unicode
+// character with its kerning stays far below it.
+constexpr std::size_t kMaxOldDescriptorSize = std::size_t{64} << 20;
+
 std::string FileNameOf(const std::string& path) {
   const std::size_t slash = path.rfind('/');
   return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// True for "NAME_<digits>.png": a page name a bake into NAME gives.
+bool IsPageNameOf(const std::string& name, const std::string& baseName) {
+  const std::string prefix = baseName + "_";
+  if (!name.starts_with(prefix) || !name.ends_with(".png")) return false;
+  const std::string_view digits = std::string_view(name).substr(prefix.size(), name.size() - prefix.size() - 4);
+  return !digits.empty() && digits.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
+// The pages the descriptor at `paths.descriptor` names that the new set does not
+// write: only this base's own page names, beside the base, so an old or hostile
+// descriptor cannot name anything else to remove.
+std::vector<std::string> StalePages(const std::string& base, const OutputPaths& paths) {
+  std::vector<std::string> stale;
+  if (paths.descriptor.empty()) return stale;
+  const FileBytes old = ReadRegularFile(paths.descriptor, kMaxOldDescriptorSize);
+  if (old.error != 0) return stale;
+  const std::string baseName = FileNameOf(base);
+  const std::string folder = base.substr(0, base.size() - baseName.size());
+  for (const std::string& name : BmfontPageNames(old.bytes)) {
+    const std::string path = folder + name;
+    if (!IsPageNameOf(name, baseName) || std::find(paths.pages.begin(), paths.pages.end(), path) != paths.pages.end() ||
+        std::find(stale.begin(), stale.end(), path) != stale.end()) {
+      continue;
+    }
+    stale.push_back(path);
+  }
+  return stale;
 }
 
 }  // namespace
@@ -94,7 +130,7 @@ FileResult WriteBake(Fonter& engine, const BakeFont& font, const std::string& ba
   const OutputPaths paths = NameOutputs(base, choice, font.layout->pageHeights.size());
   std::vector<FileOutput> outputs;
   if (FileResult added = AddBakeOutputs(engine, font, paths, choice, outputs); !added.Ok()) return added;
-  return ReplaceFiles(outputs);
+  return ReplaceFiles(outputs, StalePages(base, paths));
 }
 
 }  // namespace vantor::files

@@ -84,8 +84,9 @@ PlannedFont PlanFont(Fonter& engine, const std::vector<char32_t>& codePoints, co
 FileResult AddBakeOutputs(Fonter& engine, const BakeFont& font, const OutputPaths& paths, const OutputChoice& choice,
                           std::vector<FileOutput>& outputs);
 
-/// Writes every file `choice` names for `font` into `base` as one set: on any failure
-/// every old file is kept as it was.
+/// Writes every file `choice` names for `font` into `base` as one set, removing the
+/// pages the descriptor it replaces named beyond the new ones: on any failure every
+/// old file is kept as it was.
 FileResult WriteBake(Fonter& engine, const BakeFont& font, const std::string& base, const OutputChoice& choice);
 
 }  // namespace vantor::files
