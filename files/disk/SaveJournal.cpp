@@ -10,8 +10,10 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <memory>
+#include <thread>
 
 namespace vantor::files {
 
@@ -21,6 +23,10 @@ constexpr std::string_view kJournalKind = "journal";
 constexpr std::string_view kUnfinishedJournalKind = "journal-part";
 // A journal lists a few file names; anything larger is not one of ours.
 constexpr off_t kMaxJournalSize = 1 << 20;
+constexpr std::chrono::milliseconds kLockWaitNoticeAfter{1000};
+constexpr std::chrono::milliseconds kLockRetry{10};
+
+LockWaitNotice lockWaitNotice = nullptr;
 
 struct DirCloser {
   void operator()(DIR* dir) const { ::closedir(dir); }
@@ -149,10 +155,23 @@ void RecoverFolders(const std::vector<std::string>& folders) {
   }
 }
 
+void SetLockWaitNotice(LockWaitNotice notice) { lockWaitNotice = notice; }
+
 FolderLock::FolderLock(const std::string& folder)
     : fd_(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {
   if (!fd_.Valid()) return;
-  while (::flock(fd_.Get(), LOCK_EX) != 0 && errno == EINTR) {
+  // Tried without blocking for a while first, so a long wait can be told apart.
+  const auto start = std::chrono::steady_clock::now();
+  while (::flock(fd_.Get(), LOCK_EX | LOCK_NB) != 0) {
+    if (errno == EINTR) continue;
+    if (errno != EWOULDBLOCK) return;
+    if (std::chrono::steady_clock::now() - start >= kLockWaitNoticeAfter) {
+      if (lockWaitNotice != nullptr) lockWaitNotice(folder);
+      while (::flock(fd_.Get(), LOCK_EX) != 0 && errno == EINTR) {
+      }
+      return;
+    }
+    std::this_thread::sleep_for(kLockRetry);
   }
 }
 

@@ -26,11 +26,16 @@ std::string WriteJournal(const std::string& folder, const std::vector<JournalEnt
 /// other temporary of theirs is removed.
 void RecoverFolders(const std::vector<std::string>& folders);
 
+/// Called with the folder when a save has waited about a second for another
+/// save's lock on it, so a user can be told why nothing happens; null: no notice.
+using LockWaitNotice = void (*)(const std::string& folder);
+void SetLockWaitNotice(LockWaitNotice notice);
+
 /// An exclusive lock on a folder, held while it lives: saves into the same folder
 /// wait for each other. A folder that cannot be opened is not locked.
 class FolderLock {
  public:
-  /// Waits until the folder is free.
+  /// Waits until the folder is free, giving the notice once after about a second.
   explicit FolderLock(const std::string& folder);
 
  private:

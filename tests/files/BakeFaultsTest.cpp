@@ -8,6 +8,7 @@
 
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -123,6 +124,47 @@ pid_t DeadPid() {
   if (child == 0) ::_exit(0);
   ::waitpid(child, nullptr, 0);
   return child;
+}
+
+// Aimed, not left to chance: the bake stops itself once its first new file is
+// written, while only temporaries exist; the signal comes then, every time.
+TEST(PairReplacement, ASignalWhileTemporariesExistRemovesThemAndKeepsTheOldFiles) {
+  for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
+    for (const char* format : {"params", "fnt"}) {
+      SCOPED_TRACE(std::string(format) + ", signal " + std::to_string(signal));
+      TempDir dir;
+      const std::vector<std::string> args = Large(dir.Path("x")) + std::vector<std::string>{"--format", format};
+      ASSERT_EQ(Bake(Small(dir.Path("x")) + std::vector<std::string>{"--format", format}).status, 0);
+      const std::string before = dir.Listing();
+      const pid_t child = test::StartBake(args, {"LD_PRELOAD=" FAIL_RENAME, "VANTOR_STOP_AT_FSYNC=1",
+                                                 EnvAppend("ASAN_OPTIONS", "verify_asan_link_order=0")});
+      int status = 0;
+      ASSERT_EQ(::waitpid(child, &status, WUNTRACED), child);
+      ASSERT_TRUE(WIFSTOPPED(status));
+      EXPECT_FALSE(NoTemporaries(dir)) << "stopped with no temporary: " << dir.Listing();
+      ::kill(child, signal);
+      ::kill(child, SIGCONT);
+      ASSERT_EQ(::waitpid(child, &status, 0), child);
+      EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 128 + signal) << status;
+      EXPECT_EQ(dir.Listing(), before);
+    }
+  }
+}
+
+TEST(PairReplacement, ABakeWaitingForAnotherSavesLockSaysSo) {
+  TempDir dir;
+  const int folder = ::open(dir.Path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  ASSERT_GE(folder, 0);
+  ASSERT_EQ(::flock(folder, LOCK_EX), 0);
+  std::thread release([folder] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+    ::close(folder);
+  });
+  const BakeRun run = Bake(Small(dir.Path("x")));
+  release.join();
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.err, "vantor-bake: waiting for another save into " + dir.Path() + " to finish...\n");
+  EXPECT_TRUE(PairMatches(dir.Path("x")));
 }
 
 // The state a SIGKILL between the two renames leaves: the new texture in place,

@@ -93,11 +93,12 @@ BakeRun Bake(const std::vector<std::string>& args, rlim_t sizeLimit, bool unpriv
   return Bake(args, BakeSetting{sizeLimit, unprivileged, {}});
 }
 
-pid_t StartBake(const std::vector<std::string>& args) {
+pid_t StartBake(const std::vector<std::string>& args, const std::vector<std::string>& environment) {
   const pid_t child = ::fork();
   if (child == 0) {
     const int null = ::open("/dev/null", O_WRONLY);
     if (null < 0 || ::dup2(null, 1) < 0 || ::dup2(null, 2) < 0) ::_exit(126);
+    for (const std::string& variable : environment) ::putenv(const_cast<char*>(variable.c_str()));
     Exec(args);
   }
   return child;

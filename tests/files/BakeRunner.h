@@ -26,8 +26,9 @@ struct BakeSetting {
 BakeRun Bake(const std::vector<std::string>& args, const BakeSetting& setting = {});
 /// Runs vantor-bake with `args` under a file-size limit, as user nobody when `unprivileged`.
 BakeRun Bake(const std::vector<std::string>& args, rlim_t sizeLimit, bool unprivileged = false);
-/// Starts vantor-bake with `args` and returns at once; stdout and stderr go to /dev/null.
-pid_t StartBake(const std::vector<std::string>& args);
+/// Starts vantor-bake with `args` and `environment` (NAME=VALUE pairs added) and returns
+/// at once; stdout and stderr go to /dev/null.
+pid_t StartBake(const std::vector<std::string>& args, const std::vector<std::string>& environment = {});
 
 /// The options of a 32-pixel DejaVu Sans bake.
 inline const std::vector<std::string> kDejaVu32 = {"--font", "DejaVu Sans", "--height", "32"};

@@ -1,7 +1,10 @@
 // Preloaded into vantor-bake by the tests: rename() fails with the errno in
 // VANTOR_FAIL_RENAME_ERRNO when its target ends with VANTOR_FAIL_RENAME_TO, and
-// unlink() likewise when its path ends with VANTOR_FAIL_UNLINK.
+// unlink() likewise when its path ends with VANTOR_FAIL_UNLINK. With
+// VANTOR_STOP_AT_FSYNC set, the process stops itself (SIGSTOP) at its first
+// fsync(), when the first new file of a set is written but nothing is renamed.
 #include <dlfcn.h>
+#include <signal.h>
 
 #include <cerrno>
 #include <cstdlib>
@@ -31,4 +34,15 @@ extern "C" int unlink(const char* path) {
   using Unlink = int (*)(const char*);
   static const auto real = reinterpret_cast<Unlink>(::dlsym(RTLD_NEXT, "unlink"));
   return Fails(path, "VANTOR_FAIL_UNLINK") ? -1 : real(path);
+}
+
+extern "C" int fsync(int fd) {
+  using Fsync = int (*)(int);
+  static const auto real = reinterpret_cast<Fsync>(::dlsym(RTLD_NEXT, "fsync"));
+  static bool stopped = false;
+  if (!stopped && std::getenv("VANTOR_STOP_AT_FSYNC") != nullptr) {
+    stopped = true;
+    ::raise(SIGSTOP);
+  }
+  return real(fd);
 }

@@ -4,6 +4,7 @@
 #include "BakeCharacters.h"
 #include "BakeOptions.h"
 #include "ListedName.h"
+#include "files/disk/SaveJournal.h"
 #include "files/disk/Temporaries.h"
 #include "platform/FontMatch.h"
 
@@ -18,6 +19,9 @@ int main(int argc, char** argv) {
   std::signal(SIGXFSZ, SIG_IGN);
   // A bake ended by TERM, INT or HUP leaves no temporary file behind.
   vantor::files::RemoveTemporariesOnSignals();
+  vantor::files::SetLockWaitNotice([](const std::string& folder) {
+    std::fprintf(stderr, "vantor-bake: waiting for another save into %s to finish...\n", folder.c_str());
+  });
 
   using vantor::bake::BakeOptions;
   const vantor::bake::ParsedOptions parsed =
