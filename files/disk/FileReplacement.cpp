@@ -58,7 +58,7 @@ TargetState CheckTarget(const std::string& target) {
     state.refusal = EISDIR;
   } else if (!S_ISREG(state.info.st_mode)) {
     // Replacing a device, a pipe or a socket would replace the node itself.
-    state.refusal = EACCES;
+    state.refusal = ENODEV;
   } else if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) {
     // A read-only file is the user's way of keeping it: honour it as a direct write would.
     state.refusal = errno;
@@ -180,6 +180,11 @@ FileResult FileReplacement::Discard() {
 }
 
 FileResult FileReplacement::FailureOf(int error) const {
+  // A folder that is there yet answers a new file with "no such file" is one that takes none (/proc).
+  struct stat folder {};
+  if (error == ENOENT && ::stat(FolderOf(target_).c_str(), &folder) == 0 && S_ISDIR(folder.st_mode)) {
+    return FileFailure(FileStatus::FolderTakesNoFile, shownAs_);
+  }
   return FileFailureFromErrno(error, FileAccess::Write, shownAs_);
 }
 

@@ -12,7 +12,7 @@ namespace {
 
 // The one table of error texts. They are shown as they stand, not translated:
 // the platform's own file-error texts, then those of this program.
-constexpr std::array<std::pair<FileStatus, std::string_view>, 16> kErrorTexts{{
+constexpr std::array<std::pair<FileStatus, std::string_view>, 19> kErrorTexts{{
     {FileStatus::NotFound, "%1 was not found."},
     {FileStatus::InvalidPath, "%1 contains an invalid path."},
     {FileStatus::AccessDenied, "Access to %1 was denied."},
@@ -29,6 +29,9 @@ constexpr std::array<std::pair<FileStatus, std::string_view>, 16> kErrorTexts{{
     {FileStatus::IsFolder, "%1 is a folder, not a file."},
     {FileStatus::NotRegularFile, "%1 is not a regular file."},
     {FileStatus::ParamsTooLarge, "%1 is larger than the %2 bytes a params file can be."},
+    {FileStatus::LinkLoop, "The symbolic links of %1 lead round in a loop."},
+    {FileStatus::PageTooLarge, "%1 cannot hold the texture: a page of a font is at most 65535 pixels wide and high."},
+    {FileStatus::FolderTakesNoFile, "The folder of %1 takes no new files."},
 }};
 
 std::string_view TextOf(FileStatus status) {
@@ -87,13 +90,14 @@ FileStatus FileStatusFromErrno(int error, FileAccess access) {
     case EXDEV:
       return FileStatus::CrossDevice;
     case EISDIR:
-      return access == FileAccess::Read ? FileStatus::IsFolder : FileStatus::AccessDenied;
+      return FileStatus::IsFolder;
     case ENODEV:
       return FileStatus::NotRegularFile;
     case EFBIG:
       return access == FileAccess::Read ? FileStatus::ParamsTooLarge : FileStatus::FileSizeLimit;
-    case ENOTDIR:
     case ELOOP:
+      return FileStatus::LinkLoop;
+    case ENOTDIR:
     case EINVAL:
       return FileStatus::InvalidPath;
     case EACCES:

@@ -23,7 +23,10 @@ enum class FileStatus {
   CrossDevice,       ///< the target is a mount point: a new file cannot be renamed over it
   IsFolder,          ///< a folder was given where a file is read
   NotRegularFile,    ///< a pipe, device or socket was given where a file is read
-  ParamsTooLarge     ///< the file read is larger than a params file can be (%2 bytes)
+  ParamsTooLarge,    ///< the file read is larger than a params file can be (%2 bytes)
+  LinkLoop,          ///< the symbolic links of the path lead round in a loop
+  PageTooLarge,      ///< the texture is too large for a descriptor's page
+  FolderTakesNoFile  ///< the folder exists but no new file can be made in it (a system folder such as /proc)
 };
 
 /// Added after a failure's text when a set of files was put back as it was.

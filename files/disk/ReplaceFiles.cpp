@@ -96,10 +96,11 @@ FileResult ReplaceFiles(const std::vector<FileOutput>& outputs, const std::vecto
   }
   const SignalsHeld held;
   // One rename is all or nothing by itself; a set needs the journal.
-  const std::string journal = entries.size() > 1 ? WriteJournal(folders.front(), entries) : std::string();
+  int journalError = 0;
+  const std::string journal = entries.size() > 1 ? WriteJournal(folders.front(), entries, journalError) : std::string();
   if (entries.size() > 1 && journal.empty()) {
     for (const JournalEntry& entry : entries) Remove(entry.backup);
-    return replacements.front()->FailureOf(EIO);
+    return replacements.front()->FailureOf(journalError);
   }
   FileResult result;
   std::size_t renamed = 0;

@@ -118,7 +118,7 @@ void FinishJournal(const std::string& path, pid_t owner) {
 
 }  // namespace
 
-std::string WriteJournal(const std::string& folder, const std::vector<JournalEntry>& entries) {
+std::string WriteJournal(const std::string& folder, const std::vector<JournalEntry>& entries, int& error) {
   std::string bytes;
   for (const JournalEntry& entry : entries) {
     for (const std::string* field : {&entry.temporary, &entry.target, &entry.backup}) {
@@ -130,11 +130,13 @@ std::string WriteJournal(const std::string& folder, const std::vector<JournalEnt
   const std::string part = TemporaryPath(folder, kUnfinishedJournalKind);
   const std::string journal = TemporaryPath(folder, kJournalKind);
   TrackTemporary(part);
+  errno = 0;
   UniqueFd fd(::open(part.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
   // Not synced: the journal guards against the process being killed, which the
   // page cache survives; the new files themselves are synced before it is written.
   const bool written = fd.Valid() && WriteAll(fd.Get(), bytes) && fd.Close() == 0 &&
                        ::rename(part.c_str(), journal.c_str()) == 0;
+  error = written ? 0 : errno != 0 ? errno : EIO;
   UntrackTemporary(part);
   if (!written) {
     ::unlink(part.c_str());

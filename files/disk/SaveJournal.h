@@ -18,8 +18,9 @@ struct JournalEntry {
 };
 
 /// Writes the journal of `entries` into `folder` under a name of this process,
-/// whole or not at all; its path, or empty when it could not be written.
-std::string WriteJournal(const std::string& folder, const std::vector<JournalEntry>& entries);
+/// whole or not at all; its path, or empty when it could not be written, with
+/// the cause in `error`.
+std::string WriteJournal(const std::string& folder, const std::vector<JournalEntry>& entries, int& error);
 
 /// Puts in order what processes that no longer run left in `folders`: a journal
 /// means every new file of its set was whole, so its renames are completed; every

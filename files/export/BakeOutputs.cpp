@@ -99,8 +99,9 @@ FileResult AddBakeOutputs(Fonter& engine, const BakeFont& font, const OutputPath
   // The params pair and a page that is the texture both write the engine's texture.
   if (font.texture || choice.params) {
     const std::string& first = choice.params ? paths.texture : paths.pages.empty() ? paths.descriptor : paths.pages.front();
-    if (engine.texture == nullptr) return FileFailure(FileStatus::TextureTooLarge, first);
-    if (FileResult size = CheckTextureSize(engine.texture.get(), first); !size.Ok()) return size;
+    const FileStatus tooLarge = choice.params ? FileStatus::TextureTooLarge : FileStatus::PageTooLarge;
+    if (engine.texture == nullptr) return FileFailure(tooLarge, first);
+    if (FileResult size = CheckTextureSize(engine.texture.get(), first, tooLarge); !size.Ok()) return size;
   }
   if (choice.params) {
     outputs.push_back({paths.texture, [&engine](ByteSink& sink) { return WriteTextureTga(sink, engine.texture.get()); }});

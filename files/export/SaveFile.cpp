@@ -6,8 +6,8 @@
 
 namespace vantor::files {
 
-FileResult CheckTextureSize(const platform::Bitmap* texture, const std::string& path) {
-  if (!TgaCanDescribe(texture)) return FileFailure(FileStatus::TextureTooLarge, path);
+FileResult CheckTextureSize(const platform::Bitmap* texture, const std::string& path, FileStatus tooLarge) {
+  if (!TgaCanDescribe(texture)) return FileFailure(tooLarge, path);
   return {};
 }
 

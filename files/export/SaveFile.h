@@ -8,10 +8,11 @@
 
 namespace vantor::files {
 
-/// Ok when `texture` (null: a 0 × 0 image) can be written as a page: its sides fit
-/// the 16-bit fields of the TGA header and of a descriptor's page size; else the
-/// TextureTooLarge failure naming `path`.
-FileResult CheckTextureSize(const platform::Bitmap* texture, const std::string& path);
+/// Ok when `texture` (null: a 0 × 0 image) can be written: its sides fit the 16-bit
+/// fields of the TGA header and of a descriptor's page size; else the failure
+/// `tooLarge` (TextureTooLarge for a TGA file, PageTooLarge for a page) naming `path`.
+FileResult CheckTextureSize(const platform::Bitmap* texture, const std::string& path,
+                            FileStatus tooLarge = FileStatus::TextureTooLarge);
 
 /// Writes the texture file at `path` through a safe replace; on failure the
 /// file at `path` is as it was and the result says why.

@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -99,6 +101,50 @@ TEST(VantorBake, RefusalsSayWhyAndWriteNothing) {
   EXPECT_EQ(dir.Listing(), "noise.txt wide.txt");
 }
 
+// Each failure names its own cause: not "access denied" where nothing was denied,
+// nor a missing folder where the folder is there.
+TEST(VantorBake, MessagesNameTheCause) {
+  TempDir dir;
+  ASSERT_EQ(::mkdir(dir.Path("d.tga").c_str(), 0755), 0);
+  ASSERT_EQ(::mkfifo(dir.Path("p.tga").c_str(), 0644), 0);
+  ASSERT_EQ(::symlink("loop1", dir.Path("loop2.tga").c_str()), 0);
+  ASSERT_EQ(::symlink("loop2.tga", dir.Path("loop1").c_str()), 0);
+  // 224 one-per-row cells 302 pixels apart: a texture over 65535 pixels high.
+  const std::vector<std::string> tall = {"--font", "DejaVu Sans", "--height", "40", "--texture-width", "48",
+                                         "--leading", "255"};
+  const Refusal refusals[] = {
+      {kDejaVu32 + std::vector<std::string>{"-o", "@/d"}, 1, "@/d.tga is a folder, not a file."},
+      {kDejaVu32 + std::vector<std::string>{"-o", "@/p"}, 1, "@/p.tga is not a regular file."},
+      {kDejaVu32 + std::vector<std::string>{"-o", "/proc/x"}, 1, "The folder of /proc/x.tga takes no new files."},
+      {kDejaVu32 + std::vector<std::string>{"-o", "@/loop2"}, 1, "The symbolic links of @/loop2.tga lead round in a loop."},
+      {kDejaVu32 + std::vector<std::string>{"--format", "fnt", "--chars-file", "", "-o", "@/x"}, 2,
+       "--chars-file needs a file name"},
+      {kDejaVu32 + std::vector<std::string>{"--format", "fnt", "--chars", "", "-o", "@/x"}, 2, "--chars needs ranges"},
+      {tall + std::vector<std::string>{"--format", "fnt", "--layout", "cells", "-o", "@/t"}, 1,
+       "@/t_0.png cannot hold the texture: a page of a font is at most 65535 pixels wide and high."},
+      {tall + std::vector<std::string>{"-o", "@/t"}, 1,
+       "@/t.tga cannot hold the texture: a TGA image is at most 65535 pixels wide and high."},
+  };
+  ExpectRefused(dir, refusals);
+  EXPECT_EQ(dir.Listing(), "d.tga loop1 loop2.tga p.tga");
+}
+
+// A file system out of inodes is full, whichever file of the set found it out.
+TEST(VantorBake, NoInodesLeftIsADiskFull) {
+  TempDir dir;
+  if (::geteuid() != 0 || ::mount("tmpfs", dir.Path().c_str(), "tmpfs", 0, "size=16m,nr_inodes=8") != 0) {
+    GTEST_SKIP() << "needs to mount a small tmpfs";
+  }
+  // Room for the two temporaries of the pair and nothing more: the journal finds the file system full.
+  int files = 0;
+  while (::close(::open(dir.Path("f" + std::to_string(files)).c_str(), O_WRONLY | O_CREAT, 0644)) == 0) ++files;
+  for (const char* name : {"/f0", "/f1"}) ::unlink((dir.Path() + name).c_str());
+  const BakeRun run = Bake(kDejaVu32 + std::vector<std::string>{"-o", dir.Path("x")});
+  ::umount(dir.Path().c_str());
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, "vantor-bake: Disk full while accessing " + dir.Path("x.tga") + ".\n");
+}
+
 // Both files are whole before either replaces its old version: a limit that the
 // texture passes and its params file does not, or one that the texture hits.
 TEST(VantorBake, FileSizeLimitIsNamedAndKeepsTheOldPair) {
@@ -190,7 +236,8 @@ TEST(VantorBakeCharacters, BadSetsAreRefusedAndWriteNothing) {
       {fnt + std::vector<std::string>{"--chars"}, 2, "--chars needs a value"},
       {kDejaVu32 + std::vector<std::string>{"--chars", "65", "-o", "@/x"}, 2,
        "--chars and --chars-file need --format fnt, fnt-xml or fnt-binary"},
-      {fnt + std::vector<std::string>{"--chars", "65", "--format", "params"}, 2, "--chars and --chars-file need"},
+      {fnt + std::vector<std::string>{"--chars", "65", "--format", "params"}, 2,
+       "--chars and --chars-file do not go with --format params"},
       {fnt + std::vector<std::string>{"--chars", "0x4E00-0x4E09"}, 1, "the face has none of the 10 characters asked for"},
   };
   ExpectRefused(dir, refusals);

@@ -65,10 +65,10 @@ TEST(FileReplacement, UnusableTargetsAreRefusedWithTheirCause) {
   const std::tuple<std::string, FileStatus, std::string> cases[] = {
       {dir.Path("missing/f.tga"), FileStatus::FolderMissing, "The folder of " + dir.Path("missing/f.tga") + " does not exist."},
       {dir.Path(std::string(300, 'n')), FileStatus::NameTooLong, "The name " + dir.Path(std::string(300, 'n')) + " is too long for its file system."},
-      {dir.Path("folder"), FileStatus::AccessDenied, "Access to " + dir.Path("folder") + " was denied."},
-      {dir.Path("folder/"), FileStatus::AccessDenied, "Access to " + dir.Path("folder/") + " was denied."},
+      {dir.Path("folder"), FileStatus::IsFolder, dir.Path("folder") + " is a folder, not a file."},
+      {dir.Path("folder/"), FileStatus::IsFolder, dir.Path("folder/") + " is a folder, not a file."},
       {"", FileStatus::InvalidPath, " contains an invalid path."},
-      {"/dev/null", FileStatus::AccessDenied, "Access to /dev/null was denied."},
+      {"/dev/null", FileStatus::NotRegularFile, "/dev/null is not a regular file."},
   };
   for (const auto& [path, status, message] : cases) {
     const FileResult result = ReplaceFile(path, Content("new"));

@@ -188,6 +188,7 @@ ParsedOptions ParseBakeOptions(const std::vector<std::string>& args) {
       boxOptions.push_back(arg);
     } else if (arg == "--chars" || arg == "--chars-file") {
       if (!hasValue) return {options, arg + " needs a value"};
+      if (args[i + 1].empty()) return {options, arg == "--chars" ? "--chars needs ranges" : "--chars-file needs a file name"};
       options.characters.push_back({arg == "--chars-file", args[++i]});
     } else if (arg.size() > 1 && arg[0] == '-') {
       const NumberOption* option = nullptr;
@@ -226,7 +227,11 @@ ParsedOptions ParseBakeOptions(const std::vector<std::string>& args) {
     return {options, "-o takes a name in UTF-8 without control characters or '\"' for a descriptor: it names its "
                      "pages with it"};
   } else if (!options.characters.empty() && options.outputs.params) {
-    return {options, "--chars and --chars-file need --format fnt, fnt-xml or fnt-binary: a params file holds 224 characters"};
+    return {options, options.outputs.descriptor
+                         ? "--chars and --chars-file do not go with --format params, which holds the 224 characters of "
+                           "the 8-bit texture; bake the params file in a bake of its own"
+                         : "--chars and --chars-file need --format fnt, fnt-xml or fnt-binary: a params file holds 224 "
+                           "characters"};
   } else if (!positional.empty()) {
     if (positional.size() > 1) return {options, "one params file at a time"};
     if (fontOptions) return {options, "a params file and font options do not go together"};
