@@ -1,170 +1,175 @@
 #include "platform/Kerning.h"
 
-#include "platform/SizedFace.h"
+#include "platform/KerningReach.h"
+#include "platform/PairShaping.h"
 
-#include <hb-ft.h>
 #include <hb-ot.h>
-#include <hb.h>
 
 #include <algorithm>
 #include <cmath>
 #include <map>
-#include <memory>
 
 namespace vantor::platform {
 
 namespace {
 
-struct HbFaceDeleter {
-  void operator()(hb_face_t* face) const { hb_face_destroy(face); }
-};
-struct HbFontDeleter {
-  void operator()(hb_font_t* font) const { hb_font_destroy(font); }
-};
-struct HbBufferDeleter {
-  void operator()(hb_buffer_t* buffer) const { hb_buffer_destroy(buffer); }
-};
-using HbFacePtr = std::unique_ptr<hb_face_t, HbFaceDeleter>;
-using HbFontPtr = std::unique_ptr<hb_font_t, HbFontDeleter>;
-using HbBufferPtr = std::unique_ptr<hb_buffer_t, HbBufferDeleter>;
-
-// Kerning on or off; everything that could merge or swap characters off, so
-// the shaped glyphs stand one for one with the characters.
-std::vector<hb_feature_t> ShapingFeatures(bool kern) {
-  std::vector<hb_feature_t> features;
-  for (const char* text : {kern ? "kern" : "-kern", "-liga", "-clig", "-calt", "-dlig", "-rlig", "-ccmp", "-locl", "-rclt"}) {
-    hb_feature_t feature{};
-    if (hb_feature_from_string(text, -1, &feature)) features.push_back(feature);
+bool Meets(const GlyphSet& glyphs, const hb_set_t* other) {
+  for (hb_codepoint_t glyph = HB_SET_VALUE_INVALID; hb_set_next(other, &glyph);) {
+    if (glyphs.Has(glyph)) return true;
   }
-  return features;
+  return false;
 }
 
-// A walk over n characters that steps through every ordered pair (a, b), a == b
-// included, exactly once: an Euler circuit of the complete graph with loops.
-// Shaping it once measures every pair in one pass.
-std::vector<std::uint32_t> EveryPairWalk(std::uint32_t n) {
-  std::vector<std::uint32_t> next(n, 0);
-  std::vector<std::uint32_t> stack{0};
-  std::vector<std::uint32_t> walk;
-  walk.reserve(static_cast<std::size_t>(n) * n + 1);
-  while (!stack.empty()) {
-    const std::uint32_t at = stack.back();
-    if (next[at] < n) {
-      stack.push_back(next[at]++);
-    } else {
-      walk.push_back(at);
-      stack.pop_back();
+// Kerning sees glyphs after substitution (an Arabic letter's joined form, say), so a
+// character may be kerned when a substitution can turn its glyph into one kerning
+// moves: each substitution that can give such a glyph brings in every glyph it reads.
+void AddSubstitutedGlyphs(hb_face_t* face, const hb_set_t* lookups, KerningReach& reach) {
+  struct Substitution {
+    HbSetPtr reads;
+    HbSetPtr gives;
+  };
+  std::vector<Substitution> substitutions;
+  for (hb_codepoint_t lookup = HB_SET_VALUE_INVALID; hb_set_next(lookups, &lookup);) {
+    Substitution s{HbSetPtr(hb_set_create()), HbSetPtr(hb_set_create())};
+    hb_ot_layout_lookup_collect_glyphs(face, HB_OT_TAG_GSUB, lookup, nullptr, s.reads.get(), nullptr, s.gives.get());
+    substitutions.push_back(std::move(s));
+  }
+  for (bool grew = true; grew;) {
+    grew = false;
+    for (const Substitution& s : substitutions) {
+      for (GlyphSet* glyphs : {&reach.firsts, &reach.seconds}) {
+        if (glyphs->Every() || !Meets(*glyphs, s.gives.get())) continue;
+        for (hb_codepoint_t glyph = HB_SET_VALUE_INVALID; hb_set_next(s.reads.get(), &glyph);) {
+          if (glyphs->Has(glyph)) continue;
+          glyphs->Add(glyph);
+          grew = true;
+        }
+      }
     }
   }
-  std::reverse(walk.begin(), walk.end());
-  return walk;
 }
 
-class PairShaper {
- public:
-  PairShaper(hb_font_t* font, hb_script_t script) : font_(font), script_(script), buffer_(hb_buffer_create()) {}
+// Unicode's default-ignorable code points, which positioning steps over.
+bool DefaultIgnorable(std::uint32_t c) {
+  constexpr std::pair<std::uint32_t, std::uint32_t> kRanges[] = {
+      {0xAD, 0xAD},       {0x34F, 0x34F},     {0x61C, 0x61C},     {0x115F, 0x1160},   {0x17B4, 0x17B5},
+      {0x180B, 0x180F},   {0x200B, 0x200F},   {0x202A, 0x202E},   {0x2060, 0x206F},   {0x3164, 0x3164},
+      {0xFE00, 0xFE0F},   {0xFEFF, 0xFEFF},   {0xFFA0, 0xFFA0},   {0xFFF0, 0xFFF8},   {0x1BCA0, 0x1BCA3},
+      {0x1D173, 0x1D17A}, {0xE0000, 0xE0FFF}};
+  return std::any_of(std::begin(kRanges), std::end(kRanges), [c](const auto& r) { return c >= r.first && c <= r.second; });
+}
 
-  // Shapes `text` with and without kerning and, for each neighbouring pair,
-  // calls found(index of first character, adjustment in font units). Measuring
-  // against the unkerned shaping leaves out everything else the shaper does to
-  // advances (hidden default-ignorable characters, for one). False when the
-  // shaper merged or reordered characters, so the pairs cannot be read.
-  template <typename Found>
-  bool Shape(const std::vector<hb_codepoint_t>& text, Found found) {
-    if (!Advances(text, plainFeatures_, plain_) || !Advances(text, kernFeatures_, kerned_)) return false;
-    for (std::size_t i = 0; i + 1 < text.size(); ++i) found(i, kerned_[i] - plain_[i]);
-    return true;
-  }
+// True when the pair lookups step over character `c` (glyph `glyph`): a pair of it and
+// the next character is kerned across it, so in a walk it would take the kerning of
+// the character after it.
+bool SteppedOver(hb_face_t* face, hb_unicode_funcs_t* unicode, std::uint32_t c, hb_codepoint_t glyph, std::uint32_t lookupFlags) {
+  constexpr std::uint32_t kIgnoreBases = 0x2, kIgnoreLigatures = 0x4, kMarkFlags = 0x8 | 0x10 | 0xFF00;
+  if (DefaultIgnorable(c)) return true;
+  const hb_ot_layout_glyph_class_t kind = hb_ot_layout_get_glyph_class(face, glyph);
+  const hb_unicode_general_category_t category = hb_unicode_general_category(unicode, c);
+  const bool mark = kind == HB_OT_LAYOUT_GLYPH_CLASS_MARK || category == HB_UNICODE_GENERAL_CATEGORY_NON_SPACING_MARK ||
+                    category == HB_UNICODE_GENERAL_CATEGORY_SPACING_MARK || category == HB_UNICODE_GENERAL_CATEGORY_ENCLOSING_MARK;
+  if (mark) return (lookupFlags & kMarkFlags) != 0;
+  if (kind == HB_OT_LAYOUT_GLYPH_CLASS_LIGATURE) return (lookupFlags & kIgnoreLigatures) != 0;
+  return (lookupFlags & kIgnoreBases) != 0;
+}
 
- private:
-  bool Advances(const std::vector<hb_codepoint_t>& text, const std::vector<hb_feature_t>& features,
-                std::vector<hb_position_t>& advances) {
-    hb_buffer_clear_contents(buffer_.get());
-    hb_buffer_add_codepoints(buffer_.get(), text.data(), static_cast<int>(text.size()), 0,
-                             static_cast<int>(text.size()));
-    hb_buffer_set_direction(buffer_.get(), HB_DIRECTION_LTR);
-    hb_buffer_set_script(buffer_.get(), script_);
-    hb_buffer_set_cluster_level(buffer_.get(), HB_BUFFER_CLUSTER_LEVEL_CHARACTERS);
-    hb_shape(font_, buffer_.get(), features.data(), static_cast<unsigned>(features.size()));
-    unsigned count = 0;
-    const hb_glyph_info_t* info = hb_buffer_get_glyph_infos(buffer_.get(), &count);
-    const hb_glyph_position_t* position = hb_buffer_get_glyph_positions(buffer_.get(), &count);
-    if (count != text.size()) return false;
-    advances.resize(count);
-    for (unsigned i = 0; i < count; ++i) {
-      if (info[i].cluster != i) return false;
-      advances[i] = position[i].x_advance;
-    }
-    return true;
-  }
-
-  hb_font_t* font_;
-  hb_script_t script_;
-  HbBufferPtr buffer_;
-  std::vector<hb_feature_t> kernFeatures_ = ShapingFeatures(true);
-  std::vector<hb_feature_t> plainFeatures_ = ShapingFeatures(false);
-  std::vector<hb_position_t> kerned_;
-  std::vector<hb_position_t> plain_;
+// What each character is to the shaper: its glyph, and the script its pairs are shaped in.
+struct ShapedCharacter {
+  std::uint32_t codePoint = 0;
+  bool hasGlyph = false;
+  hb_codepoint_t glyph = 0;
+  hb_script_t script = HB_SCRIPT_LATIN;  // of a pair of it with itself
+  bool scriptless = false;               // its pairs take the second character's script
+  bool steppedOver = false;              // see SteppedOver
 };
 
-// The script a pair is shaped in: its first character's, or the second's when
-// the first belongs to none, or Latin.
-hb_script_t PairScript(hb_unicode_funcs_t* unicode, std::uint32_t first, std::uint32_t second) {
-  for (const std::uint32_t c : {first, second}) {
-    const hb_script_t script = hb_unicode_script(unicode, c);
-    if (script != HB_SCRIPT_COMMON && script != HB_SCRIPT_INHERITED && script != HB_SCRIPT_UNKNOWN) return script;
+// The characters of one script's pass that kerning can move, as firsts and as seconds.
+struct Pass {
+  std::vector<std::uint32_t> walked;  // indices of the characters measured in one walk, ascending
+  std::vector<std::uint32_t> alone;   // indices of those measured pair by pair
+  std::vector<bool> first;            // by character index
+  std::vector<bool> second;
+};
+
+Pass PassMembers(const std::vector<ShapedCharacter>& chars, hb_script_t script, const KerningReach& reach) {
+  Pass pass{{}, {}, std::vector<bool>(chars.size(), false), std::vector<bool>(chars.size(), false)};
+  const auto reaches = [](const GlyphSet& glyphs, const ShapedCharacter& c) { return glyphs.Every() || (c.hasGlyph && glyphs.Has(c.glyph)); };
+  bool ownFirsts = false;
+  for (std::size_t i = 0; i < chars.size(); ++i) {
+    const ShapedCharacter& c = chars[i];
+    pass.first[i] = reaches(reach.firsts, c) && (c.scriptless || c.script == script);
+    ownFirsts = ownFirsts || (pass.first[i] && !c.scriptless);
   }
-  return HB_SCRIPT_LATIN;
+  // After a first without a script of its own, the second's script is the pair's.
+  for (std::size_t i = 0; i < chars.size(); ++i) {
+    pass.second[i] = reaches(reach.seconds, chars[i]) && (ownFirsts || chars[i].script == script);
+    if (!pass.first[i] && !pass.second[i]) continue;
+    // A pair that also moves its second glyph moves the next pair's first: no walk then.
+    (reach.movesSeconds || chars[i].steppedOver ? pass.alone : pass.walked).push_back(static_cast<std::uint32_t>(i));
+  }
+  return pass;
 }
 
 }  // namespace
 
 std::vector<KerningPair> FaceKerning(const SizedFace& face, const std::vector<std::uint32_t>& codePoints) {
   std::vector<KerningPair> pairs;
-  const auto n = static_cast<std::uint32_t>(codePoints.size());
-  if (n == 0) return pairs;
-  HbFacePtr hbFace(hb_ft_face_create_referenced(face.FreeTypeFace()));
-  HbFontPtr font(hb_font_create(hbFace.get()));
-  hb_ot_font_set_funcs(font.get());
-  const int unitsPerEm = static_cast<int>(hb_face_get_upem(hbFace.get()));
-  hb_font_set_scale(font.get(), unitsPerEm, unitsPerEm);
-  const double scale = face.PixelsPerUnitX();
+  if (codePoints.empty()) return pairs;
+  const ShapingFont font(face);
+  const KerningReach reach = FaceKerningReach(font.Face());
+  if (reach.firsts.Empty() || reach.seconds.Empty()) return pairs;
   hb_unicode_funcs_t* unicode = hb_unicode_funcs_get_default();
 
-  // Each pair is measured in its own script; shaping the whole walk once per
-  // script present measures them all.
-  std::map<hb_script_t, bool> scripts;
-  for (const std::uint32_t c : codePoints) scripts[PairScript(unicode, c, c)] = true;
-
-  const std::vector<std::uint32_t> walk = EveryPairWalk(n);
-  std::vector<hb_codepoint_t> text(walk.size());
-  for (std::size_t i = 0; i < walk.size(); ++i) text[i] = codePoints[walk[i]];
-
-  std::vector<int> amounts(static_cast<std::size_t>(n) * n, 0);
-  const auto record = [&](std::uint32_t a, std::uint32_t b, hb_script_t script, hb_position_t units) {
-    if (PairScript(unicode, codePoints[a], codePoints[b]) != script) return;
-    amounts[static_cast<std::size_t>(a) * n + b] = static_cast<int>(std::lround(units * scale));
-  };
-  for (const auto& [script, unused] : scripts) {
-    PairShaper shaper(font.get(), script);
-    const bool whole = shaper.Shape(text, [&](std::size_t i, hb_position_t units) {
-      record(walk[i], walk[i + 1], script, units);
-    });
-    if (whole) continue;
-    // The shaper changed the walk somewhere: measure pair by pair instead.
-    std::vector<hb_codepoint_t> pair(2);
-    for (std::uint32_t a = 0; a < n; ++a) {
-      for (std::uint32_t b = 0; b < n; ++b) {
-        pair = {codePoints[a], codePoints[b]};
-        shaper.Shape(pair, [&](std::size_t, hb_position_t units) { record(a, b, script, units); });
-      }
-    }
+  std::vector<ShapedCharacter> chars(codePoints.size());
+  std::map<hb_script_t, PairShaper> shapers;
+  for (std::size_t i = 0; i < codePoints.size(); ++i) {
+    ShapedCharacter& c = chars[i];
+    c.codePoint = codePoints[i];
+    c.script = PairScript(unicode, c.codePoint, c.codePoint);
+    c.scriptless = c.script != hb_unicode_script(unicode, c.codePoint);
+    PairShaper& shaper = shapers.try_emplace(c.script, font.Font(), c.script).first->second;
+    // The shaper draws a character the face lacks with the glyph of its equivalent, if any.
+    c.hasGlyph = hb_font_get_nominal_glyph(font.Font(), c.codePoint, &c.glyph) || shaper.LoneGlyph(c.codePoint, c.glyph);
+    c.steppedOver = SteppedOver(font.Face(), unicode, c.codePoint, c.glyph, reach.lookupFlags);
   }
 
-  for (std::uint32_t a = 0; a < n; ++a) {
-    for (std::uint32_t b = 0; b < n; ++b) {
-      const int amount = amounts[static_cast<std::size_t>(a) * n + b];
-      if (amount != 0) pairs.push_back({codePoints[a], codePoints[b], amount});
+  // Each pair is measured in its own script: one pass a script, over the characters
+  // that pass can kern, shaped as one walk through all their pairs but for those
+  // a walk cannot measure.
+  const auto record = [&](std::uint32_t a, std::uint32_t b, hb_script_t script, hb_position_t units) {
+    if (PairScript(unicode, chars[a].codePoint, chars[b].codePoint) != script) return;
+    const int amount = static_cast<int>(std::lround(units * font.Scale()));
+    if (amount != 0) pairs.push_back({chars[a].codePoint, chars[b].codePoint, amount});
+  };
+  std::vector<hb_position_t> moved;
+  for (auto& [script, shaper] : shapers) {
+    KerningReach scriptReach = reach;
+    AddSubstitutedGlyphs(font.Face(), shaper.SubstitutionLookups().get(), scriptReach);
+    const Pass pass = PassMembers(chars, script, scriptReach);
+    const auto measureAlone = [&](const std::vector<std::uint32_t>& firsts, const std::vector<std::uint32_t>& seconds) {
+      for (const std::uint32_t a : firsts) {
+        for (const std::uint32_t b : seconds) {
+          if (!pass.first[a] || !pass.second[b]) continue;
+          if (shaper.Measure({chars[a].codePoint, chars[b].codePoint}, moved)) record(a, b, script, moved[0]);
+        }
+      }
+    };
+    measureAlone(pass.alone, pass.walked);
+    measureAlone(pass.walked, pass.alone);
+    measureAlone(pass.alone, pass.alone);
+    const std::vector<std::uint32_t> walk = EveryPairWalk(static_cast<std::uint32_t>(pass.walked.size()));
+    std::vector<hb_codepoint_t> text(walk.size());
+    for (std::size_t i = 0; i < walk.size(); ++i) text[i] = chars[pass.walked[walk[i]]].codePoint;
+    if (!shaper.Measure(text, moved)) {
+      // The shaper changed the walk somewhere: measure pair by pair instead.
+      measureAlone(pass.walked, pass.walked);
+      continue;
+    }
+    for (std::size_t i = 0; i < moved.size(); ++i) {
+      const std::uint32_t a = pass.walked[walk[i]];
+      const std::uint32_t b = pass.walked[walk[i + 1]];
+      if (pass.first[a] && pass.second[b]) record(a, b, script, moved[i]);
     }
   }
   std::sort(pairs.begin(), pairs.end(), [](const KerningPair& l, const KerningPair& r) {

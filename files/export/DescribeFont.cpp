@@ -59,10 +59,8 @@ BitmapFontDescription DescribeFont(Fonter& engine, const SetLayout& layout, cons
     font.chars.push_back(c);
     ids.push_back(glyph.codePoint);
   }
-  if (ids.size() <= kMaxKernedCharacters) {
-    for (const platform::KerningPair& pair : engine.Kerning(ids)) {
-      font.kernings.push_back({pair.first, pair.second, pair.amount});
-    }
+  for (const platform::KerningPair& pair : engine.Kerning(ids)) {
+    font.kernings.push_back({pair.first, pair.second, pair.amount});
   }
   return font;
 }

@@ -118,14 +118,27 @@ TEST(CharacterSetDescription, ListsEveryPageAndEachCharactersPage) {
   EXPECT_EQ(Kerning(font, 'A', 'V'), Kerning(DescribeFont(engine, engine.TextureLayout(), {"p_0.png"}), 'A', 'V'));
 }
 
-TEST(CharacterSetDescription, LargeSetsGoWithoutKerning) {
+// Every character the face has, thousands of them: the kerning pairs are there, each
+// between two characters of the set, and those of the Latin letters are the 8-bit set's.
+TEST(CharacterSetDescription, EveryCharacterOfTheFaceCarriesItsKerning) {
   Fonter engine;
   UseFace(engine, "DejaVu Sans");
   std::vector<char32_t> codePoints;
-  for (char32_t c = 32; c < 0x2000; ++c) codePoints.push_back(c);
+  for (char32_t c = 32; c <= 0x10FFFF; ++c) {
+    if (c < 0xD800 || c > 0xDFFF) codePoints.push_back(c);
+  }
   const SetLayout layout = engine.LayOutSet(codePoints);
-  ASSERT_GT(layout.glyphs.size(), kMaxKernedCharacters);
-  EXPECT_TRUE(DescribeFont(engine, layout, {"s_0.png"}).kernings.empty());
+  ASSERT_GT(layout.glyphs.size(), 5000u);
+  const BitmapFontDescription font = DescribeFont(engine, layout, {"s_0.png"});
+  ASSERT_FALSE(font.kernings.empty());
+  const auto inSet = [&](std::uint32_t id) { return Find(font, id) != nullptr; };
+  EXPECT_TRUE(std::all_of(font.kernings.begin(), font.kernings.end(),
+                          [&](const BitmapFontKerning& k) { return inSet(k.first) && inSet(k.second) && k.amount != 0; }));
+  const BitmapFontDescription latin = DescribeFont(engine, engine.TextureLayout(), {"p_0.png"});
+  for (const char* pair : {"AV", "VA", "To", "LT", "Yo"}) {
+    EXPECT_LT(Kerning(font, pair[0], pair[1]), 0) << pair;
+    EXPECT_EQ(Kerning(font, pair[0], pair[1]), Kerning(latin, pair[0], pair[1])) << pair;
+  }
 }
 
 BitmapFontDescription Small() {
