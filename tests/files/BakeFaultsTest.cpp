@@ -353,6 +353,21 @@ TEST(BakeCommandLine, RefusesToWriteAPageOverTheParamsFileRead) {
   EXPECT_EQ(dir.Listing(), "p.tga p.txt q_1.png");
 }
 
+TEST(BakeCommandLine, RefusesToWriteOverTheCharactersFileRead) {
+  TempDir dir;
+  WriteFile(dir.Path("x.fnt"), "ABC");
+  ASSERT_EQ(::link(dir.Path("x.fnt").c_str(), dir.Path("list.txt").c_str()), 0);
+  for (const char* given : {"x.fnt", "list.txt"}) {
+    const BakeRun run =
+        Bake(kDejaVu32 + std::vector<std::string>{"--format", "fnt", "--chars-file", dir.Path(given), "-o", dir.Path("x")});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err, "vantor-bake: the output " + dir.Path("x.fnt") + " is the characters file " + dir.Path(given) +
+                           "; writing it would lose it\n");
+  }
+  EXPECT_EQ(ReadFile(dir.Path("x.fnt")), "ABC");
+  EXPECT_EQ(dir.Listing(), "list.txt x.fnt");
+}
+
 TEST(BakeCommandLine, ASubstitutedFaceIsNamedAndStrictRefusesIt) {
   TempDir dir;
   const std::vector<std::string> misspelt = {"--font", "DejaVu Sanz", "--height", "12", "-o"};

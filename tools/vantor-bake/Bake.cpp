@@ -7,6 +7,7 @@
 
 #include <sys/stat.h>
 
+#include <utility>
 #include <vector>
 
 namespace vantor::bake {
@@ -42,12 +43,19 @@ std::string RefusedOutput(const BakeOptions& options, const files::OutputPaths& 
     if (::stat(path.c_str(), &info) == 0) existing.push_back({path, info});
   }
   const auto same = [](const struct stat& a, const struct stat& b) { return a.st_dev == b.st_dev && a.st_ino == b.st_ino; };
-  struct stat input {};
-  if (options.mode == BakeOptions::Mode::FromParams && ::stat(options.paramsPath.c_str(), &input) == 0) {
+  // The files the bake reads, and what each is called in the refusal.
+  std::vector<std::pair<std::string, std::string>> inputs;
+  if (options.mode == BakeOptions::Mode::FromParams) {
+    inputs.push_back({options.paramsPath, "is the params file read; give -o BASE to write elsewhere"});
+  }
+  for (const BakeOptions::CharacterSource& source : options.characters) {
+    if (source.file) inputs.push_back({source.text, "is the characters file " + source.text + "; writing it would lose it"});
+  }
+  for (const auto& [path, refusal] : inputs) {
+    struct stat input {};
+    if (::stat(path.c_str(), &input) != 0) continue;
     for (const Existing& output : existing) {
-      if (same(output.info, input)) {
-        return "the output " + output.path + " is the params file read; give -o BASE to write elsewhere";
-      }
+      if (same(output.info, input)) return "the output " + output.path + " " + refusal;
     }
   }
   for (std::size_t i = 0; i < existing.size(); ++i) {
