@@ -83,7 +83,14 @@ OutputPaths NameOutputs(const std::string& base, const OutputChoice& choice, std
   }
   if (choice.descriptor) {
     paths.descriptor = base + ".fnt";
-    for (std::size_t page = 0; page < pageCount; ++page) paths.pages.push_back(base + "_" + std::to_string(page) + ".png");
+    // A binary descriptor needs page names of one length: from 11 pages on, the
+    // numbers are zero-padded to the last one's width in every format alike.
+    const std::size_t width = pageCount > 10 ? std::to_string(pageCount - 1).size() : 0;
+    for (std::size_t page = 0; page < pageCount; ++page) {
+      const std::string number = std::to_string(page);
+      paths.pages.push_back(base + "_" + std::string(width > number.size() ? width - number.size() : 0, '0') + number +
+                            ".png");
+    }
   }
   return paths;
 }

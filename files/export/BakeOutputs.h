@@ -7,7 +7,8 @@
 // A bake writes a font: the engine's 8-bit texture (as a one-page character
 // set) or a Unicode set the engine laid out on pages. It writes it as the
 // params pair (BASE.tga and BASE.txt, the texture only), as a BMFont
-// descriptor BASE.fnt with its pages BASE_0.png, BASE_1.png..., or both; all
+// descriptor BASE.fnt with its pages BASE_0.png, BASE_1.png... (BASE_00.png... from
+// 11 pages on), or both; all
 // its files are replaced as one set, so a failure leaves every old file as it was.
 //
 //   const OutputChoice choice{.params = false, .descriptor = OutputFormat::BmfontXml};
@@ -54,7 +55,8 @@ struct OutputPaths {
 /// `path` with a trailing ".tga", ".txt" or ".fnt" taken off: the base its outputs are named from.
 std::string BaseOf(std::string path);
 
-/// The paths of the outputs `choice` names for a font of `pageCount` pages, named from `base`.
+/// The paths of the outputs `choice` names for a font of `pageCount` pages, named from `base`:
+/// pages BASE_0.png... up to 10 pages, BASE_00.png... (numbers of one width) from 11 on.
 OutputPaths NameOutputs(const std::string& base, const OutputChoice& choice, std::size_t pageCount);
 
 /// The font a bake writes: its layout, and whether its one page is the engine's texture.

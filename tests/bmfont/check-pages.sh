@@ -2,7 +2,8 @@
 # Bakes a Unicode character set on small pages, so that it needs several, in the
 # three BMFont variants and as an 8-bit descriptor of the same font, once in the
 # cells of a narrow texture and once as glyph boxes packed on pages of at most
-# 256 x 128; then the npm BMFont parsers read them and PIL checks every page file.
+# 128 x 128 (more than 10, so the page numbers are zero-padded); then the npm
+# BMFont parsers read them and PIL checks every page file.
 #   check-pages.sh VANTOR_BAKE
 set -euo pipefail
 bake=$1
@@ -18,7 +19,7 @@ for layout in cells packed; do
 if [[ $layout == cells ]]; then
   font=(--font "DejaVu Sans" --height 24 --weight 400 --texture-width 40 --kerning 1 --leading 2 --layout cells)
 else
-  font=(--font "DejaVu Sans" --height 24 --weight 400 --kerning 1 --leading 2 --page-size 256x128 --spacing 2,1)
+  font=(--font "DejaVu Sans" --height 24 --weight 400 --kerning 1 --leading 2 --page-size 128x128 --spacing 2,1)
 fi
 rm -rf "${work:?}"/*
 # Latin and Cyrillic, and Han characters the face lacks.
@@ -39,7 +40,11 @@ from PIL import Image
 folder = sys.argv[1]
 packed = sys.argv[3] == "packed"
 xml_pages = [(p.get("id"), p.get("file")) for p in ElementTree.parse(sys.argv[2]).getroot().find("pages")]
-assert xml_pages == [(str(i), "font_%d.png" % i) for i in range(len(xml_pages))], xml_pages
+# Numbers of one width from 11 pages on, as a binary descriptor needs.
+digits = len(str(len(xml_pages) - 1)) if len(xml_pages) > 10 else 1
+def page_name(i):
+    return "font_%0*d.png" % (digits, i)
+assert xml_pages == [(str(i), page_name(i)) for i in range(len(xml_pages))], xml_pages
 pages = sorted(n for n in os.listdir(folder) if n.endswith(".png"))
 chars = []
 for line in open(os.path.join(folder, "font.fnt"), encoding="utf-8"):
@@ -47,11 +52,11 @@ for line in open(os.path.join(folder, "font.fnt"), encoding="utf-8"):
         chars.append(dict(f.split("=") for f in line.split()[1:]))
 assert len(pages) == len(xml_pages), (pages, xml_pages)
 for i, name in enumerate(pages):
-    assert name == "font_%d.png" % i, pages
+    assert name == page_name(i), pages
     page = Image.open(os.path.join(folder, name))
     width, height = page.size
     assert page.mode == "RGBA", (name, page.mode)
-    assert width == 40 or packed and width <= 256 and width & (width - 1) == 0, (name, page.size)
+    assert width == 40 or packed and width <= 128 and width & (width - 1) == 0, (name, page.size)
     assert height <= (128 if packed else 4096) and height & (height - 1) == 0, (name, height)
     alpha = page.getchannel("A")
     on_page = [c for c in chars if int(c["page"]) == i]
