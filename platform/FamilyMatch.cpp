@@ -186,4 +186,26 @@ std::optional<FontMatch> MatchInFamily(const LOGFONTA& desc, const std::string& 
   return match;
 }
 
+std::vector<std::string> FaceFamiliesOf(const std::string& path) {
+  std::vector<std::string> families;
+  FT_Library rawLibrary = nullptr;
+  if (FT_Init_FreeType(&rawLibrary) != 0) return families;
+  const FreeTypeLibraryPtr library(rawLibrary);
+  FT_Face raw = nullptr;
+  // Face index -1 reads only how many faces the file holds.
+  if (FT_New_Face(library.get(), path.c_str(), -1, &raw) != 0) return families;
+  const FT_Long count = FreeTypeFacePtr(raw)->num_faces;
+  for (FT_Long index = 0; index < count; ++index) {
+    std::string family = OwnFamilyName(library.get(), path.c_str(), static_cast<int>(index));
+    if (family.empty()) {
+      FT_Face face = nullptr;
+      if (FT_New_Face(library.get(), path.c_str(), index, &face) != 0) continue;
+      const FreeTypeFacePtr owned(face);
+      if (owned->family_name != nullptr) family = owned->family_name;
+    }
+    if (!family.empty()) families.push_back(std::move(family));
+  }
+  return families;
+}
+
 }  // namespace vantor::platform

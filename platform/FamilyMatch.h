@@ -32,4 +32,8 @@ FamilyChoice ChooseInFamily(const std::vector<FamilyFace>& faces, int weight, bo
 /// (name ID 1) is `family`, compared without case; none when no face carries that name.
 std::optional<FontMatch> MatchInFamily(const LOGFONTA& desc, const std::string& family);
 
+/// The own family name (name ID 1) of each face of the font file at `path`, in face
+/// order; empty when FreeType reads no face from it.
+std::vector<std::string> FaceFamiliesOf(const std::string& path);
+
 }  // namespace vantor::platform

@@ -168,6 +168,10 @@ ParsedOptions ParseBakeOptions(const std::vector<std::string>& args) {
       options.face = NameFromListed(args[++i]);
       if (!files::IsUtf8(options.face)) return {options, "--font takes a name in UTF-8"};
       fontGiven = true;
+    } else if (arg == "--font-file") {
+      if (!hasValue) return {options, arg + " needs a value"};
+      if (args[i + 1].empty()) return {options, "--font-file needs a file name"};
+      options.fontFiles.push_back(args[++i]);
     } else if (arg == "--format") {
       if (!hasValue) return {options, arg + " needs a value"};
       if (std::string error = ParseFormat(args[++i], paramsGiven, options); !error.empty()) return {options, error};
@@ -237,11 +241,14 @@ ParsedOptions ParseBakeOptions(const std::vector<std::string>& args) {
     if (fontOptions) return {options, "a params file and font options do not go together"};
     options.mode = BakeOptions::Mode::FromParams;
     options.paramsPath = positional.front();
-  } else if (fontGiven) {
+  } else if (fontGiven || !options.fontFiles.empty()) {
+    const std::string named = fontGiven ? "--font" : "--font-file";
     // An empty name is no face: the font library would choose one, which --strict forbids.
-    if (options.strict && options.face.empty()) return {options, "--strict needs a face name: an empty one names no face"};
-    if (!options.height) return {options, "--font needs --height"};
-    if (options.base.empty()) return {options, "--font needs -o BASE"};
+    if (fontGiven && options.strict && options.face.empty()) {
+      return {options, "--strict needs a face name: an empty one names no face"};
+    }
+    if (!options.height) return {options, named + " needs --height"};
+    if (options.base.empty()) return {options, named + " needs -o BASE"};
     options.mode = BakeOptions::Mode::FromOptions;
   } else {
     return {options, "nothing to do: give a params file, --font FACE --height N -o BASE, or --list-fonts"};
@@ -284,8 +291,13 @@ const char* BakeUsage() {
          "              128 on the outline, more inside; every cell grows by SPREAD on each side.\n"
          "  --strict    Refuse (exit 2, nothing written) when no face carries the font's name;\n"
          "              without it a warning names the face the texture is drawn with.\n"
-         "  vantor-bake --list-fonts\n"
-         "      Prints the installed faces, one a line.\n"
+         "  --font-file PATH  (may be repeated) Read the faces of a TrueType, OpenType or\n"
+         "              collection file as if installed, for this run; --font picks among them\n"
+         "              by family name; without --font the first file's first face is baked.\n"
+         "  vantor-bake --list-fonts [--font-file PATH...]\n"
+         "      Prints the installed faces (and those of the font files), one a line; a\n"
+         "      backslash, a line end or another control character is escaped (\\\\, \\n, \\xHH),\n"
+         "      and --font takes the name as printed.\n"
          "Ranges: height 1..511, width 0..255, texture width 8..4096, leading and kerning -255..255,\n"
          "charset and quality 0..255.\n"
          "BASE may end in .tga, .txt or .fnt; that ending is taken off. Existing output files are\n"

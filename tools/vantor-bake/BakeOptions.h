@@ -17,7 +17,8 @@ struct BakeOptions {
   Mode mode = Mode::Help;
   std::string paramsPath;  ///< the params file read (FromParams)
   std::string base;        ///< output path without ".tga" / ".txt"; empty: beside the params file
-  std::string face;        ///< --font
+  std::string face;        ///< --font; empty with font files: the first file's first face
+  std::vector<std::string> fontFiles;  ///< --font-file, in order: faces read without being installed
   std::optional<std::int32_t> height, width, weight, charset, quality;  ///< font options given
   std::optional<std::int32_t> textureWidth, leading, kerning;          ///< texture options given
   bool italic = false;     ///< --italic
