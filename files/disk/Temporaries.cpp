@@ -22,11 +22,14 @@ Slot slots[kSlots];
 
 constexpr int kHeldSignals[] = {SIGTERM, SIGINT, SIGHUP};
 
+// -1: 128 + the signal's number.
+volatile sig_atomic_t signalExitStatus = -1;
+
 extern "C" void RemoveAndExit(int signal) {
   for (Slot& slot : slots) {
     if (slot.used.load(std::memory_order_acquire)) ::unlink(slot.path);
   }
-  ::_exit(128 + signal);
+  ::_exit(signalExitStatus >= 0 ? signalExitStatus : 128 + signal);
 }
 
 sigset_t HeldSet() {
@@ -71,6 +74,8 @@ void UntrackTemporary(const std::string& path) {
     }
   }
 }
+
+void SetSignalExitStatus(int status) { signalExitStatus = status; }
 
 void RemoveTemporariesOnSignals() {
   struct sigaction action {};

@@ -26,6 +26,10 @@ void UntrackTemporary(const std::string& path);
 /// end the process with status 128 + the signal's number.
 void RemoveTemporariesOnSignals();
 
+/// The status such a signal ends the process with from now on (0..255), as when
+/// being stopped is the normal end of a run; -1 gives back 128 + its number.
+void SetSignalExitStatus(int status);
+
 /// Holds SIGTERM, SIGINT and SIGHUP back while it lives, so no such signal can
 /// come between steps that belong together; one that came meanwhile is handled after.
 class SignalsHeld {

@@ -148,6 +148,7 @@ ParsedOptions ParseBakeOptions(const std::vector<std::string>& args) {
   std::vector<std::string> boxOptions;  // the glyph-box options given, for refusing them where boxes are not made
   std::vector<std::string> positional;
   for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::size_t at = i;  // the argument an error points at
     const std::string& arg = args[i];
     const bool hasValue = i + 1 < args.size();
     if (arg == "-h" || arg == "--help") {
@@ -159,49 +160,49 @@ ParsedOptions ParseBakeOptions(const std::vector<std::string>& args) {
     } else if (arg == "--strict") {
       options.strict = true;
     } else if (arg == "-o") {
-      if (!hasValue) return {options, arg + " needs a value"};
-      if (std::string error = ParseBase(args[++i], options); !error.empty()) return {options, error};
+      if (!hasValue) return {options, arg + " needs a value", at};
+      if (std::string error = ParseBase(args[++i], options); !error.empty()) return {options, error, at};
     } else if (arg == "--font") {
-      if (!hasValue) return {options, arg + " needs a value"};
+      if (!hasValue) return {options, arg + " needs a value", at};
       // Control characters come escaped, as --list-fonts prints them.
-      if (HasControlCharacter(args[i + 1])) return {options, "--font takes a name without control characters"};
+      if (HasControlCharacter(args[i + 1])) return {options, "--font takes a name without control characters", at};
       options.face = NameFromListed(args[++i]);
-      if (!files::IsUtf8(options.face)) return {options, "--font takes a name in UTF-8"};
+      if (!files::IsUtf8(options.face)) return {options, "--font takes a name in UTF-8", at};
       fontGiven = true;
     } else if (arg == "--font-file") {
-      if (!hasValue) return {options, arg + " needs a value"};
-      if (args[i + 1].empty()) return {options, "--font-file needs a file name"};
+      if (!hasValue) return {options, arg + " needs a value", at};
+      if (args[i + 1].empty()) return {options, "--font-file needs a file name", at};
       options.fontFiles.push_back(args[++i]);
     } else if (arg == "--format") {
-      if (!hasValue) return {options, arg + " needs a value"};
-      if (std::string error = ParseFormat(args[++i], paramsGiven, options); !error.empty()) return {options, error};
+      if (!hasValue) return {options, arg + " needs a value", at};
+      if (std::string error = ParseFormat(args[++i], paramsGiven, options); !error.empty()) return {options, error, at};
     } else if (arg == "--no-pot") {
       options.outputs.layout.boxes.powerOfTwo = false;
       boxOptions.push_back(arg);
     } else if (arg == "--layout") {
-      if (!hasValue) return {options, arg + " needs a value"};
+      if (!hasValue) return {options, arg + " needs a value", at};
       const std::string& layout = args[++i];
-      if (layout != "packed" && layout != "cells") return {options, "--layout takes packed or cells, not \"" + layout + "\""};
+      if (layout != "packed" && layout != "cells") return {options, "--layout takes packed or cells, not \"" + layout + "\"", at};
       options.outputs.layout.packed = layout == "packed";
       layoutGiven = true;
     } else if (arg == "--padding" || arg == "--spacing" || arg == "--page-size") {
-      if (!hasValue) return {options, arg + " needs a value"};
+      if (!hasValue) return {options, arg + " needs a value", at};
       if (std::string error = ParseBoxOption(arg, args[++i], options.outputs.layout.boxes); !error.empty()) {
-        return {options, error};
+        return {options, error, at};
       }
       boxOptions.push_back(arg);
     } else if (arg == "--chars" || arg == "--chars-file") {
-      if (!hasValue) return {options, arg + " needs a value"};
-      if (args[i + 1].empty()) return {options, arg == "--chars" ? "--chars needs ranges" : "--chars-file needs a file name"};
+      if (!hasValue) return {options, arg + " needs a value", at};
+      if (args[i + 1].empty()) return {options, arg == "--chars" ? "--chars needs ranges" : "--chars-file needs a file name", at};
       options.characters.push_back({arg == "--chars-file", args[++i]});
     } else if (arg.size() > 1 && arg[0] == '-') {
       const NumberOption* option = nullptr;
       for (const NumberOption& candidate : kNumberOptions) {
         if (candidate.flag == arg) option = &candidate;
       }
-      if (option == nullptr) return {options, "unknown option " + arg};
-      if (!hasValue) return {options, arg + " needs a value"};
-      if (std::string error = ParseNumber(*option, args[++i], options); !error.empty()) return {options, error};
+      if (option == nullptr) return {options, "unknown option " + arg, at};
+      if (!hasValue) return {options, arg + " needs a value", at};
+      if (std::string error = ParseNumber(*option, args[++i], options); !error.empty()) return {options, error, at};
     } else {
       positional.push_back(arg);
     }
@@ -294,6 +295,12 @@ const char* BakeUsage() {
          "  --font-file PATH  (may be repeated) Read the faces of a TrueType, OpenType or\n"
          "              collection file as if installed, for this run; --font picks among them\n"
          "              by family name; without --font the first file's first face is baked.\n"
+         "  vantor-bake --config FILE [OPTIONS]\n"
+         "      Bakes every [[font]] table of a TOML bake file (keys: the long options without\n"
+         "      dashes, output for -o, params for a params file; paths relative to the file);\n"
+         "      OPTIONS given override every table's.\n"
+         "  --watch     After baking, bake again whenever a file read changes; Ctrl+C ends it.\n"
+         "  --quiet     Say nothing but errors.\n"
          "  vantor-bake --list-fonts [--font-file PATH...]\n"
          "      Prints the installed faces (and those of the font files), one a line; a\n"
          "      backslash, a line end or another control character is escaped (\\\\, \\n, \\xHH),\n"

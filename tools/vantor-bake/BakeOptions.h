@@ -41,6 +41,8 @@ struct BakeOptions {
 struct ParsedOptions {
   BakeOptions options;
   std::string error;  ///< empty when the command line is sound
+  /// The index of the argument the error is about; npos when it is about the whole line.
+  std::size_t errorAt = std::string::npos;
 };
 
 /// Reads the arguments after the program name; numbers outside what the dialog can set are refused.

@@ -2,11 +2,18 @@
 
 #include "Bake.h"
 #include "BakeCharacters.h"
+#include "BakeFile.h"
+#include "FileWatch.h"
 #include "ListedName.h"
+#include "files/disk/Temporaries.h"
 #include "platform/FontFiles.h"
 #include "platform/FontMatch.h"
 
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
+#include <cstdlib>
+#include <set>
 #include <string>
 
 namespace vantor::bake {
@@ -26,7 +33,140 @@ int AddFontFiles(BakeOptions& options) {
   return 0;
 }
 
+// Changes closer together than this are one change: an editor's save, a copy.
+constexpr std::chrono::milliseconds kSettle{100};
+
+// The bakes a run makes, or the message that refuses it (and whether it is the command line's).
+struct Jobs {
+  std::vector<BakeJob> jobs;
+  std::string error;
+  bool commandLine = true;
+};
+
+Jobs ReadJobs(const RunOptions& run) {
+  Jobs read;
+  if (!run.config.empty()) {
+    BakeFileRead file = ReadBakeFile(run.config, run.rest);
+    read.jobs = std::move(file.jobs);
+    read.error = std::move(file.error);
+    read.commandLine = file.commandLineError;
+    return read;
+  }
+  const ParsedOptions parsed = ParseBakeOptions(run.rest);
+  read.error = parsed.error;
+  if (!parsed.error.empty()) return read;
+  BakeJob job{parsed.options, {}, parsed.options.fontFiles};
+  for (const BakeOptions::CharacterSource& source : parsed.options.characters) {
+    if (source.file) job.inputs.push_back(source.text);
+  }
+  if (!parsed.options.paramsPath.empty()) job.inputs.push_back(parsed.options.paramsPath);
+  job.label = parsed.options.mode == BakeOptions::Mode::FromParams || parsed.options.mode == BakeOptions::Mode::FromOptions
+                  ? OutputBase(parsed.options)
+                  : std::string();
+  read.jobs.push_back(std::move(job));
+  return read;
+}
+
+void ReportRefusal(const Jobs& jobs) {
+  std::fprintf(stderr, "vantor-bake: %s\n%s", jobs.error.c_str(), jobs.commandLine ? "Try 'vantor-bake --help'.\n" : "");
+}
+
+// Bakes `job`, saying how long it took when watching.
+int BakeTimed(const BakeJob& job, const RunOptions& run) {
+  const auto start = std::chrono::steady_clock::now();
+  const int status = RunBake(job.options, run.quiet);
+  const auto took = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start);
+  if (run.watch && !run.quiet) {
+    const std::string base = OutputBase(job.options);
+    std::fprintf(stderr, "vantor-bake: %s %s%s%s in %lld ms\n", status == 0 ? "baked" : "failed to bake", base.c_str(),
+                 job.label.empty() || job.label == base ? "" : " from ", job.label == base ? "" : job.label.c_str(),
+                 static_cast<long long>(took.count()));
+  }
+  return status;
+}
+
+// Bakes again, until a signal ends the run, whatever depends on a file that changed.
+[[noreturn]] void Watch(const RunOptions& run, std::vector<BakeJob> jobs) {
+  // Ctrl+C is how a watch ends: status 0, temporaries removed by the handler.
+  files::SetSignalExitStatus(0);
+  while (true) {
+    std::vector<std::string> inputs;
+    if (!run.config.empty()) inputs.push_back(run.config);
+    for (const BakeJob& job : jobs) inputs.insert(inputs.end(), job.inputs.begin(), job.inputs.end());
+    FileWatch watch(inputs);
+    if (!watch.Usable()) {
+      std::fprintf(stderr, "vantor-bake: --watch: the kernel gives no file-change notifications\n");
+      std::exit(1);
+    }
+    const std::set<std::string> changed = watch.Wait(kSettle);
+    if (!run.config.empty() && changed.count(run.config)) {
+      Jobs read = ReadJobs(run);
+      if (!read.error.empty()) {
+        // A broken edit changes nothing: the old outputs stay until the file bakes again.
+        ReportRefusal(read);
+        continue;
+      }
+      jobs = std::move(read.jobs);
+      for (const BakeJob& job : jobs) BakeTimed(job, run);
+      continue;
+    }
+    for (const BakeJob& job : jobs) {
+      if (std::any_of(job.inputs.begin(), job.inputs.end(), [&](const std::string& in) { return changed.count(in) > 0; })) {
+        BakeTimed(job, run);
+      }
+    }
+  }
+}
+
 }  // namespace
+
+RunOptions SplitRunOptions(const std::vector<std::string>& args) {
+  RunOptions run;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    if (args[i] == "--config") {
+      if (i + 1 >= args.size() || args[i + 1].empty()) {
+        run.error = "--config needs a bake file";
+        return run;
+      }
+      if (!run.config.empty()) {
+        run.error = "one --config at a time";
+        return run;
+      }
+      run.config = args[++i];
+    } else if (args[i] == "--watch") {
+      run.watch = true;
+    } else if (args[i] == "--quiet") {
+      run.quiet = true;
+    } else {
+      run.rest.push_back(args[i]);
+    }
+  }
+  return run;
+}
+
+int Run(const RunOptions& run) {
+  if (!run.error.empty()) {
+    ReportRefusal({{}, run.error, true});
+    return 2;
+  }
+  Jobs read = ReadJobs(run);
+  if (!read.error.empty()) {
+    ReportRefusal(read);
+    return 2;
+  }
+  const bool bakes = std::all_of(read.jobs.begin(), read.jobs.end(), [](const BakeJob& job) {
+    return job.options.mode == BakeOptions::Mode::FromParams || job.options.mode == BakeOptions::Mode::FromOptions;
+  });
+  if (run.watch && !bakes) {
+    ReportRefusal({{}, "--watch needs a bake: a params file, --font ... -o BASE, or --config FILE", true});
+    return 2;
+  }
+  int status = 0;
+  // A table that fails does not stop the others; the status is the worst of them.
+  for (const BakeJob& job : read.jobs) status = std::max(status, BakeTimed(job, run));
+  if (run.watch) Watch(run, std::move(read.jobs));
+  return status;
+}
 
 int RunBake(const BakeOptions& given, bool quiet) {
   BakeOptions options = given;

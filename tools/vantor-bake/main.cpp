@@ -1,6 +1,5 @@
 // vantor-bake: the engine and the file logic without a window, for build pipelines.
 
-#include "BakeOptions.h"
 #include "RunBake.h"
 #include "files/disk/SaveJournal.h"
 #include "files/disk/Temporaries.h"
@@ -20,13 +19,8 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "vantor-bake: waiting for another save into %s to finish...\n", folder.c_str());
   });
 
-  const vantor::bake::ParsedOptions parsed =
-      vantor::bake::ParseBakeOptions(std::vector<std::string>(argv + 1, argv + argc));
-  if (!parsed.error.empty()) {
-    std::fprintf(stderr, "vantor-bake: %s\nTry 'vantor-bake --help'.\n", parsed.error.c_str());
-    return 2;
-  }
-  const int status = vantor::bake::RunBake(parsed.options, false);
+  const int status =
+      vantor::bake::Run(vantor::bake::SplitRunOptions(std::vector<std::string>(argv + 1, argv + argc)));
   if (status != 0) return status;
   return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 1;
 }

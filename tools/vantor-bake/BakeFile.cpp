@@ -1,0 +1,252 @@
+#include "BakeFile.h"
+
+#include "files/disk/ReadRegularFile.h"
+
+#include <toml++/toml.h>
+
+#include <algorithm>
+#include <cstring>
+#include <filesystem>
+#include <set>
+#include <string_view>
+
+namespace vantor::bake {
+
+namespace {
+
+// Bake files are a few tables of short values; anything larger is not one.
+constexpr std::size_t kMaxBakeFileSize = 1 << 20;
+
+enum class Kind {
+  Flag,    // true gives the option, false leaves it out
+  Number,  // a whole number
+  Value,   // a text or a whole number
+  Path,    // a text naming a file, relative to the bake file's folder
+  Values,  // a value, or a list of them: the option once for each
+  Paths,   // a path, or a list of them
+};
+
+struct Key {
+  std::string_view name;
+  std::string_view option;  // empty: the params file, given without an option
+  Kind kind;
+};
+
+constexpr Key kKeys[] = {
+    {"params", "", Kind::Path},
+    {"font", "--font", Kind::Value},
+    {"font-file", "--font-file", Kind::Paths},
+    {"height", "--height", Kind::Number},
+    {"width", "--width", Kind::Number},
+    {"weight", "--weight", Kind::Number},
+    {"italic", "--italic", Kind::Flag},
+    {"charset", "--charset", Kind::Number},
+    {"quality", "--quality", Kind::Number},
+    {"texture-width", "--texture-width", Kind::Number},
+    {"leading", "--leading", Kind::Number},
+    {"kerning", "--kerning", Kind::Number},
+    {"chars", "--chars", Kind::Values},
+    {"chars-file", "--chars-file", Kind::Paths},
+    {"format", "--format", Kind::Values},
+    {"sdf", "--sdf", Kind::Number},
+    {"strict", "--strict", Kind::Flag},
+    {"layout", "--layout", Kind::Value},
+    {"padding", "--padding", Kind::Value},
+    {"spacing", "--spacing", Kind::Value},
+    {"page-size", "--page-size", Kind::Value},
+    {"no-pot", "--no-pot", Kind::Flag},
+    {"output", "-o", Kind::Path},
+};
+
+const Key* FindKey(std::string_view name) {
+  for (const Key& key : kKeys) {
+    if (key.name == name) return &key;
+  }
+  return nullptr;
+}
+
+std::string KeyList() {
+  std::string list;
+  for (const Key& key : kKeys) list += (list.empty() ? "" : ", ") + std::string(key.name);
+  return list;
+}
+
+std::string Where(const std::string& path, const toml::source_region& source) {
+  return path + ":" + std::to_string(source.begin.line);
+}
+
+// One table's arguments, and the line of the key each came from.
+struct TableArgs {
+  std::vector<std::string> args;
+  std::vector<std::size_t> lines;
+  std::vector<std::string_view> keys;
+  std::string error;
+};
+
+// The argument a scalar stands for, or empty with `error` set.
+std::optional<std::string> Scalar(const toml::node& node, Kind kind, const std::string& folder) {
+  if (kind == Kind::Number || kind == Kind::Value || kind == Kind::Values) {
+    if (const auto number = node.value_exact<std::int64_t>()) return std::to_string(*number);
+    if (kind == Kind::Number) return std::nullopt;
+  }
+  const auto text = node.value_exact<std::string>();
+  if (!text) return std::nullopt;
+  if (kind == Kind::Path || kind == Kind::Paths) {
+    const std::filesystem::path given(*text);
+    if (!text->empty() && given.is_relative() && !folder.empty()) return (std::filesystem::path(folder) / given).string();
+  }
+  return *text;
+}
+
+std::string_view KindText(Kind kind) {
+  switch (kind) {
+    case Kind::Flag: return "true or false";
+    case Kind::Number: return "a whole number";
+    case Kind::Value: return "a text or a whole number";
+    case Kind::Path: return "a file name in quotes";
+    case Kind::Values: return "a text, a whole number or a list of them";
+    case Kind::Paths: return "a file name in quotes or a list of them";
+  }
+  return {};
+}
+
+TableArgs ArgsOf(const toml::table& table, const std::string& path, const std::string& folder,
+                 const std::set<std::string>& overridden) {
+  TableArgs out;
+  for (const auto& [name, node] : table) {
+    const std::string where = Where(path, node.source());
+    const Key* key = FindKey(name.str());
+    if (key == nullptr) {
+      out.error = where + ": unknown key \"" + std::string(name.str()) + "\"; the keys are " + KeyList();
+      return out;
+    }
+    const auto refuse = [&] {
+      out.error = where + ": " + std::string(key->name) + " takes " + std::string(KindText(key->kind));
+    };
+    std::vector<const toml::node*> items;
+    if (const toml::array* array = node.as_array(); array && (key->kind == Kind::Values || key->kind == Kind::Paths)) {
+      for (const toml::node& item : *array) items.push_back(&item);
+    } else {
+      items.push_back(&node);
+    }
+    if (key->kind == Kind::Flag) {
+      const auto flag = node.value_exact<bool>();
+      if (!flag) {
+        refuse();
+        return out;
+      }
+      if (*flag && !overridden.count(std::string(key->option))) {
+        out.args.emplace_back(key->option);
+        out.lines.push_back(node.source().begin.line);
+        out.keys.push_back(key->name);
+      }
+      continue;
+    }
+    std::vector<std::string> values;
+    for (const toml::node* item : items) {
+      const std::optional<std::string> value = Scalar(*item, key->kind, folder);
+      if (!value) {
+        refuse();
+        return out;
+      }
+      values.push_back(*value);
+    }
+    if (overridden.count(key->option.empty() ? std::string("params") : std::string(key->option))) continue;
+    for (const std::string& value : values) {
+      if (!key->option.empty()) {
+        out.args.emplace_back(key->option);
+        out.lines.push_back(node.source().begin.line);
+        out.keys.push_back(key->name);
+      }
+      out.args.push_back(value);
+      out.lines.push_back(node.source().begin.line);
+      out.keys.push_back(key->name);
+    }
+  }
+  return out;
+}
+
+// The options the command line gives, which replace a table's own: "params" for a params file.
+std::set<std::string> GivenOptions(const std::vector<std::string>& overrides) {
+  std::set<std::string> given;
+  for (std::size_t i = 0; i < overrides.size(); ++i) {
+    const std::string& arg = overrides[i];
+    const auto known = std::find_if(std::begin(kKeys), std::end(kKeys), [&](const Key& key) { return key.option == arg; });
+    if (known != std::end(kKeys)) {
+      given.insert(arg);
+      if (known->kind != Kind::Flag) ++i;
+    } else if (arg.empty() || arg[0] != '-') {
+      given.insert("params");
+    }
+  }
+  return given;
+}
+
+}  // namespace
+
+BakeFileRead ReadBakeFile(const std::string& path, const std::vector<std::string>& overrides) {
+  BakeFileRead read;
+  const files::FileBytes file = files::ReadRegularFile(path, kMaxBakeFileSize);
+  if (file.error != 0) {
+    read.error = path + ": " +
+                 (file.error == ENOENT   ? std::string("no such bake file")
+                  : file.error == EFBIG  ? "larger than the " + std::to_string(kMaxBakeFileSize) + " bytes a bake file can be"
+                  : file.error == EISDIR ? std::string("a folder, not a bake file")
+                                         : std::string(std::strerror(file.error)));
+    return read;
+  }
+  toml::table root;
+  try {
+    root = toml::parse(file.bytes, path);
+  } catch (const toml::parse_error& error) {
+    read.error = Where(path, error.source()) + ": " + std::string(error.description());
+    return read;
+  }
+  for (const auto& [name, node] : root) {
+    if (name.str() != "font" || !node.is_array_of_tables()) {
+      read.error = Where(path, node.source()) + ": \"" + std::string(name.str()) +
+                   "\" is not a bake: each bake is a [[font]] table";
+      return read;
+    }
+  }
+  const toml::array* tables = root["font"].as_array();
+  if (tables == nullptr || tables->empty()) {
+    read.error = path + ":1: no [[font]] table: nothing to bake";
+    return read;
+  }
+  const std::string folder = std::filesystem::path(path).parent_path().string();
+  const std::set<std::string> overridden = GivenOptions(overrides);
+  for (const toml::node& node : *tables) {
+    const toml::table& table = *node.as_table();
+    const std::string label = Where(path, table.source());
+    TableArgs tableArgs = ArgsOf(table, path, folder, overridden);
+    if (!tableArgs.error.empty()) {
+      read.error = tableArgs.error;
+      return read;
+    }
+    std::vector<std::string> args = tableArgs.args;
+    args.insert(args.end(), overrides.begin(), overrides.end());
+    ParsedOptions parsed = ParseBakeOptions(args);
+    if (!parsed.error.empty()) {
+      if (parsed.errorAt != std::string::npos && parsed.errorAt >= tableArgs.args.size()) {
+        read.error = parsed.error;
+        read.commandLineError = true;
+      } else if (parsed.errorAt != std::string::npos) {
+        read.error = path + ":" + std::to_string(tableArgs.lines[parsed.errorAt]) + ": " +
+                     std::string(tableArgs.keys[parsed.errorAt]) + ": " + parsed.error;
+      } else {
+        read.error = label + ": [[font]]: " + parsed.error;
+      }
+      return read;
+    }
+    BakeJob job{parsed.options, label, parsed.options.fontFiles};
+    for (const BakeOptions::CharacterSource& source : parsed.options.characters) {
+      if (source.file) job.inputs.push_back(source.text);
+    }
+    if (!parsed.options.paramsPath.empty()) job.inputs.push_back(parsed.options.paramsPath);
+    read.jobs.push_back(std::move(job));
+  }
+  return read;
+}
+
+}  // namespace vantor::bake
