@@ -102,7 +102,7 @@ BakeFont SetFont(Fonter& engine, const std::vector<char32_t>& codePoints) {
 }
 
 FileResult AddBakeOutputs(Fonter& engine, const BakeFont& font, const OutputPaths& paths, const OutputChoice& choice,
-                          std::vector<FileOutput>& outputs) {
+                          std::vector<FileOutput>& outputs, const PageProgress& progress) {
   // The params pair and a page that is the texture both write the engine's texture.
   if (font.texture || choice.params) {
     const std::string& first = choice.params ? paths.texture : paths.pages.empty() ? paths.descriptor : paths.pages.front();
@@ -126,18 +126,20 @@ FileResult AddBakeOutputs(Fonter& engine, const BakeFont& font, const OutputPath
       outputs.push_back({paths.pages[page], [&engine](ByteSink& sink) { return WritePngPage(sink, engine.texture.get()); }});
       continue;
     }
-    outputs.push_back({paths.pages[page], [&engine, layout = font.layout, page](ByteSink& sink) {
+    outputs.push_back({paths.pages[page], [&engine, layout = font.layout, page, progress](ByteSink& sink) {
                          const std::unique_ptr<platform::Bitmap> image = engine.DrawSetPage(*layout, page);
+                         if (progress) progress(page + 1, layout->pageHeights.size(), layout->glyphs.size());
                          return WritePngPage(sink, image.get());
                        }});
   }
   return {};
 }
 
-FileResult WriteBake(Fonter& engine, const BakeFont& font, const std::string& base, const OutputChoice& choice) {
+FileResult WriteBake(Fonter& engine, const BakeFont& font, const std::string& base, const OutputChoice& choice,
+                     const PageProgress& progress) {
   const OutputPaths paths = NameOutputs(base, choice, font.layout->pageHeights.size());
   std::vector<FileOutput> outputs;
-  if (FileResult added = AddBakeOutputs(engine, font, paths, choice, outputs); !added.Ok()) return added;
+  if (FileResult added = AddBakeOutputs(engine, font, paths, choice, outputs, progress); !added.Ok()) return added;
   return ReplaceFiles(outputs, StalePages(base, paths));
 }
 

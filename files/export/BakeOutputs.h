@@ -20,6 +20,7 @@
 #include "files/formats/OutputFormat.h"
 
 #include <cstddef>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -83,12 +84,16 @@ PlannedFont PlanFont(Fonter& engine, const std::vector<char32_t>& codePoints, co
 /// Adds to `outputs` every file `choice` names for `font`, at `paths`: the params pair
 /// (of the engine's texture), then the descriptor and each page, a page drawn when its
 /// file is written and let go after. A failure when the texture cannot be written as a page.
+/// Told after each page is drawn: how many are drawn, of how many, for how many characters.
+using PageProgress = std::function<void(std::size_t drawn, std::size_t pages, std::size_t characters)>;
+
 FileResult AddBakeOutputs(Fonter& engine, const BakeFont& font, const OutputPaths& paths, const OutputChoice& choice,
-                          std::vector<FileOutput>& outputs);
+                          std::vector<FileOutput>& outputs, const PageProgress& progress = {});
 
 /// Writes every file `choice` names for `font` into `base` as one set, removing the
 /// pages the descriptor it replaces named beyond the new ones: on any failure every
 /// old file is kept as it was.
-FileResult WriteBake(Fonter& engine, const BakeFont& font, const std::string& base, const OutputChoice& choice);
+FileResult WriteBake(Fonter& engine, const BakeFont& font, const std::string& base, const OutputChoice& choice,
+                     const PageProgress& progress = {});
 
 }  // namespace vantor::files

@@ -92,7 +92,7 @@ std::string RefusedField(const Fonter& engine) {
 
 }  // namespace
 
-BakeResult Bake(const BakeOptions& options, const std::vector<char32_t>& characters) {
+BakeResult Bake(const BakeOptions& options, const std::vector<char32_t>& characters, const files::PageProgress& progress) {
   Fonter engine;
   // Set before the first build, so the characters are rendered once, as fields.
   if (options.sdf) engine.distanceSpread = *options.sdf;
@@ -134,7 +134,7 @@ BakeResult Bake(const BakeOptions& options, const std::vector<char32_t>& charact
       !refused.empty()) {
     return {2, refused, result.warning, result.missing};
   }
-  result.error = files::WriteBake(engine, font, base, options.outputs).message;
+  result.error = files::WriteBake(engine, font, base, options.outputs, progress).message;
   result.status = result.error.empty() ? 0 : 1;
   return result;
 }

@@ -17,7 +17,8 @@ struct BakeResult {
 
 /// Builds the texture that `options` ask for (FromParams or FromOptions), or lays out
 /// `characters` (sorted, each once) when there are any, and writes its files; on failure
-/// says why and leaves the files as they were.
-BakeResult Bake(const BakeOptions& options, const std::vector<char32_t>& characters = {});
+/// says why and leaves the files as they were. `progress` is told of every page drawn.
+BakeResult Bake(const BakeOptions& options, const std::vector<char32_t>& characters = {},
+                const files::PageProgress& progress = {});
 
 }  // namespace vantor::bake

@@ -9,6 +9,8 @@
 #include "platform/FontFiles.h"
 #include "platform/FontMatch.h"
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -35,6 +37,8 @@ int AddFontFiles(BakeOptions& options) {
 
 // Changes closer together than this are one change: an editor's save, a copy.
 constexpr std::chrono::milliseconds kSettle{100};
+// A bake shorter than this shows no progress.
+constexpr std::chrono::milliseconds kProgressAfter{1000};
 
 // The bakes a run makes, or the message that refuses it (and whether it is the command line's).
 struct Jobs {
@@ -184,7 +188,18 @@ int RunBake(const BakeOptions& given, bool quiet) {
     std::fprintf(stderr, "vantor-bake: %s\n", gathered.message.c_str());
     return 2;
   }
-  const BakeResult result = Bake(options, characters.CodePoints());
+  // A long bake on a terminal shows how far it is, on one line it rewrites.
+  const std::vector<char32_t> codePoints = characters.CodePoints();
+  const auto start = std::chrono::steady_clock::now();
+  bool shown = false;
+  const auto progress = [&](std::size_t drawn, std::size_t pages, std::size_t count) {
+    if (std::chrono::steady_clock::now() - start < kProgressAfter) return;
+    std::fprintf(stderr, "\rvantor-bake: %zu of %zu pages drawn (%zu characters)", drawn, pages, count);
+    shown = true;
+  };
+  const bool terminal = !quiet && ::isatty(STDERR_FILENO) == 1;
+  const BakeResult result = Bake(options, codePoints, terminal ? files::PageProgress(progress) : nullptr);
+  if (shown) std::fputs("\r\033[K", stderr);
   if (!quiet && !result.warning.empty()) std::fprintf(stderr, "vantor-bake: warning: %s\n", result.warning.c_str());
   if (result.status != 0) {
     std::fprintf(stderr, "vantor-bake: %s\n", result.error.c_str());
