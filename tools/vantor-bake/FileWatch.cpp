@@ -16,6 +16,10 @@ constexpr std::uint32_t kChanges = IN_CLOSE_WRITE | IN_MOVED_TO | IN_CREATE | IN
 }  // namespace
 
 FileWatch::FileWatch(const std::vector<std::string>& paths) : fd_(::inotify_init1(IN_CLOEXEC | IN_NONBLOCK)) {
+  Add(paths);
+}
+
+void FileWatch::Add(const std::vector<std::string>& paths) {
   if (!fd_.Valid()) return;
   for (const std::string& path : paths) {
     const std::filesystem::path given(path);

@@ -19,6 +19,9 @@ class FileWatch {
   /// Watches `paths` (files that may not exist yet: their folders are watched).
   explicit FileWatch(const std::vector<std::string>& paths);
 
+  /// Watches `paths` too; changes to the others since the last Wait are still told.
+  void Add(const std::vector<std::string>& paths);
+
   /// False when the kernel gives no notifications (then Wait returns at once).
   bool Usable() const { return fd_.Valid(); }
 

@@ -90,18 +90,19 @@ int BakeTimed(const BakeJob& job, const RunOptions& run) {
 }
 
 // Bakes again, until a signal ends the run, whatever depends on a file that changed.
-[[noreturn]] void Watch(const RunOptions& run, std::vector<BakeJob> jobs) {
+std::vector<std::string> InputsOf(const RunOptions& run, const std::vector<BakeJob>& jobs) {
+  std::vector<std::string> inputs;
+  if (!run.config.empty()) inputs.push_back(run.config);
+  for (const BakeJob& job : jobs) inputs.insert(inputs.end(), job.inputs.begin(), job.inputs.end());
+  return inputs;
+}
+
+// Bakes again, until a signal ends the run, whatever depends on a file that changed.
+// The one watch lives through every bake, so a change during a bake is not missed.
+[[noreturn]] void Watch(const RunOptions& run, std::vector<BakeJob> jobs, FileWatch& watch) {
   // Ctrl+C is how a watch ends: status 0, temporaries removed by the handler.
   files::SetSignalExitStatus(0);
   while (true) {
-    std::vector<std::string> inputs;
-    if (!run.config.empty()) inputs.push_back(run.config);
-    for (const BakeJob& job : jobs) inputs.insert(inputs.end(), job.inputs.begin(), job.inputs.end());
-    FileWatch watch(inputs);
-    if (!watch.Usable()) {
-      std::fprintf(stderr, "vantor-bake: --watch: the kernel gives no file-change notifications\n");
-      std::exit(1);
-    }
     const std::set<std::string> changed = watch.Wait(kSettle);
     if (!run.config.empty() && changed.count(run.config)) {
       Jobs read = ReadJobs(run);
@@ -111,6 +112,7 @@ int BakeTimed(const BakeJob& job, const RunOptions& run) {
         continue;
       }
       jobs = std::move(read.jobs);
+      watch.Add(InputsOf(run, jobs));
       for (const BakeJob& job : jobs) BakeTimed(job, run);
       continue;
     }
@@ -165,10 +167,16 @@ int Run(const RunOptions& run) {
     ReportRefusal({{}, "--watch needs a bake: a params file, --font ... -o BASE, or --config FILE", true});
     return 2;
   }
+  // Watched from before the first bake, so no change is missed.
+  FileWatch watch(run.watch ? InputsOf(run, read.jobs) : std::vector<std::string>());
+  if (run.watch && !watch.Usable()) {
+    std::fprintf(stderr, "vantor-bake: --watch: the kernel gives no file-change notifications\n");
+    return 1;
+  }
   int status = 0;
   // A table that fails does not stop the others; the status is the worst of them.
   for (const BakeJob& job : read.jobs) status = std::max(status, BakeTimed(job, run));
-  if (run.watch) Watch(run, std::move(read.jobs));
+  if (run.watch) Watch(run, std::move(read.jobs), watch);
   return status;
 }
 
