@@ -101,12 +101,6 @@ SetLayout Fonter::TextureLayout() {
   return layout;
 }
 
-std::vector<platform::KerningPair> Fonter::Kerning(const std::vector<std::uint32_t>& codePoints) {
-  platform::SizedFace* face = DrawingFace();
-  if (face == nullptr) return {};
-  return platform::FaceKerning(*face, codePoints);
-}
-
 platform::SizedFace* Fonter::DrawingFace() {
   if (font && font->IsUsable()) return font->Face();
   return fontSystem.DefaultFont().Face();

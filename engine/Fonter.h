@@ -97,7 +97,8 @@ class Fonter {
   /// `rules`, drawn with the current font; advances, line and missing characters kept.
   PackedSet PackGlyphBoxes(const SetLayout& cells, const BoxRules& rules);
   /// The face's own pair adjustments between the characters of `codePoints`, in pixels,
-  /// sorted by first then second; none when nothing can draw.
+  /// sorted by first then second; none when nothing can draw. With fallback faces, pairs
+  /// only between two characters drawn from the same face, each face's own.
   std::vector<platform::KerningPair> Kerning(const std::vector<std::uint32_t>& codePoints);
   /// Page `page` of `layout` drawn as the texture is, white on black; null when there is
   /// no such page or its image cannot be made.
@@ -107,6 +108,20 @@ class Fonter {
   /// rebuilds; refuses (and changes nothing) when the file cannot be opened, is not
   /// a params file or holds a value out of range. Defined in the files library.
   LoadParamsResult LoadParams(const std::string& path);
+
+  /// Draws the characters of a Unicode set that the font's face lacks from the first of
+  /// the faces named `names` that has them, at the font's pixels per em and on its
+  /// baseline; line height and base stay the font's. Empty: the font's face alone.
+  void SetFallbacks(std::vector<std::string> names);
+  /// The fallback faces named, in order.
+  const std::vector<std::string>& Fallbacks() const { return fallbackNames_; }
+  /// The face a character of a Unicode set is drawn from: 0 the font's, k fallback face
+  /// k (from 1), -1 none has it.
+  int FaceFor(char32_t codePoint);
+  /// The font of face `face` (0: the font's; else fallback face `face`); null for none.
+  platform::Font* FontOfFace(int face);
+  /// What the fonts are made with, for drawing contexts of the engine's own.
+  platform::FontSystem& FontSystemOf() { return fontSystem; }
 
   const std::array<FontOption, 19> charsets;  ///< character sets, in list order
   const std::array<FontOption, 6> qualities;  ///< rendering qualities, in list order
@@ -142,6 +157,10 @@ class Fonter {
  private:
   void BuildWith(const LOGFONTA* desc);
   const LOGFONTA* UsableDescription() const;
+  void MakeFallbackFonts();
+
+  std::vector<std::string> fallbackNames_;
+  std::vector<std::unique_ptr<platform::Font>> fallbackFonts_;  // sized to the font's pixels per em
 };
 
 }  // namespace vantor

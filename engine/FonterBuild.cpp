@@ -50,6 +50,7 @@ void Fonter::BuildWith(const LOGFONTA* desc) {
   if (desc != nullptr) {
     font.reset();
     font = platform::Font::Create(fontSystem, *desc);
+    MakeFallbackFonts();
   }
 
   // 2. Context with the font selected; the overhang holds for the whole build.

@@ -1,3 +1,4 @@
+#include "engine/FaceContexts.h"
 #include "engine/Fonter.h"
 #include "engine/GlyphPacker.h"
 
@@ -14,9 +15,7 @@ enum Side { kUp, kRight, kDown, kLeft };
 }  // namespace
 
 PackedSet Fonter::PackGlyphBoxes(const SetLayout& cells, const BoxRules& rules) {
-  platform::MemoryContext context(fontSystem);
-  context.SelectFont(font.get());
-  context.SetFieldSpread(FieldSpread());
+  FaceContexts contexts(*this);
 
   // Each box is the ink grown by the padding; a character without ink takes no room.
   std::vector<platform::InkBox> inks;
@@ -24,8 +23,11 @@ PackedSet Fonter::PackGlyphBoxes(const SetLayout& cells, const BoxRules& rules) 
   inks.reserve(cells.glyphs.size());
   sizes.reserve(cells.glyphs.size());
   for (const SetGlyph& glyph : cells.glyphs) {
-    const platform::InkBox ink = glyph.byte >= 0 ? context.GetInkBox(static_cast<std::uint8_t>(glyph.byte))
-                                                 : context.GetCodePointInkBox(glyph.codePoint);
+    platform::MemoryContext& context = contexts[glyph.face];
+    platform::InkBox ink = glyph.byte >= 0 ? context.GetInkBox(static_cast<std::uint8_t>(glyph.byte))
+                                           : context.GetCodePointInkBox(glyph.codePoint);
+    // A fallback face's ink stands on the font's baseline.
+    ink.top += contexts.Shift(glyph.face);
     inks.push_back(ink);
     if (ink.width == 0 || ink.height == 0) {
       sizes.push_back({});

@@ -27,6 +27,7 @@ struct SetGlyph {
   std::int32_t xoffset = 0;  ///< from the pen to the box's left edge
   std::int32_t yoffset = 0;  ///< from the line's top to the box's top
   std::int32_t byte = -1;    ///< the texture's byte it is drawn as; -1: drawn by its code point
+  std::int32_t face = 0;     ///< the face it is drawn from: 0 the font's, k its fallback face k
 
   friend bool operator==(const SetGlyph&, const SetGlyph&) = default;
 };
@@ -37,7 +38,7 @@ struct SetLayout {
   std::vector<std::int32_t> pageHeights; ///< height of page i (a power of two unless packed without)
   std::vector<std::int32_t> pageWidths;  ///< width of page i when packed; empty: every page is `width` wide
   std::vector<SetGlyph> glyphs;          ///< the characters the face has, in code-point order
-  std::vector<char32_t> missing;         ///< the characters of the set the face lacks, in code-point order
+  std::vector<char32_t> missing;         ///< the characters of the set no face has, in code-point order
   std::int32_t cellHeight = 0;           ///< height of every cell (the row step without the leading)
   std::int32_t ascent = 0;               ///< pixels from a cell's top to the baseline, without a field's growth
   bool packed = false;                   ///< boxes are glyph boxes, drawn without their cells' background

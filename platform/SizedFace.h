@@ -47,6 +47,8 @@ class SizedFace {
   int Ascent() const { return cell_.ascent; }
   /// Height of the character cell in pixels.
   int CellHeight() const { return cell_.Height(); }
+  /// The pixels per em the face is sized to.
+  int PixelsPerEm() const { return cell_.ppem; }
   /// Extra ink width that synthetic bold or italic adds beyond the advance, whole pixels.
   int Overhang() const { return overhang_; }
   /// The character of byte `byte` in this font's code page, rasterised (kept for later calls).

@@ -239,11 +239,32 @@ TEST(VantorBakeCharacters, BadSetsAreRefusedAndWriteNothing) {
       {fnt + std::vector<std::string>{"--chars", "65", "--format", "params"}, 2,
        "--chars and --chars-file do not go with --format params"},
       {fnt + std::vector<std::string>{"--chars", "0x4E00-0x4E09"}, 1, "the face has none of the 10 characters asked for"},
+      {fnt + std::vector<std::string>{"--fallback", "DejaVu Serif"}, 2, "--fallback needs --chars or --chars-file"},
+      {fnt + std::vector<std::string>{"--chars", "65", "--fallback", "DejaVu Serif", "--format", "params"}, 2,
+       "--fallback does not go with --format params"},
+      {fnt + std::vector<std::string>{"--chars", "65", "--fallback", ""}, 2, "--fallback takes a face name"},
+      {fnt + std::vector<std::string>{"--chars", "65,0x1D400", "--fallback", "No Such Face At All", "--strict"}, 2,
+       "warning: no face is named \"No Such Face At All\"; its characters come from"},
   };
   ExpectRefused(dir, refusals);
   EXPECT_EQ(ReadFile(dir.Path("x.fnt")), "old descriptor");
   EXPECT_EQ(ReadFile(dir.Path("x_0.png")), "old page");
   EXPECT_EQ(dir.Listing(), "latin1.txt lines.txt x.fnt x_0.png");
+}
+
+// With fallback faces stderr says how many characters each face drew, then what none has;
+// every descriptor format and distance fields take them.
+TEST(VantorBakeCharacters, FallbackFacesSayWhatEachDrew) {
+  TempDir dir;
+  for (const std::vector<std::string>& more : {std::vector<std::string>{"--format", "fnt"},
+                                               std::vector<std::string>{"--format", "fnt-xml", "--sdf", "4"},
+                                               std::vector<std::string>{"--format", "fnt-binary", "--layout", "cells"}}) {
+    const BakeRun run = Bake(kDejaVu32 + more + std::vector<std::string>{"--chars", "65-90,0x1D400-0x1D419,0x4E00",
+                                                                          "--fallback", "DejaVu Math TeX Gyre", "-o",
+                                                                          dir.Path("x")});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "vantor-bake: characters drawn: 26 from \"DejaVu Sans\", 26 from \"DejaVu Math TeX Gyre\"\n");
+  }
 }
 
 // The descriptor and all pages are replaced together: a failure keeps every old file.

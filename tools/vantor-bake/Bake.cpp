@@ -14,6 +14,16 @@ namespace vantor::bake {
 
 namespace {
 
+// A bake that ends before writing, with its status, message, warning and missing characters.
+BakeResult Ended(int status, std::string error, std::string warning = {}, std::vector<char32_t> missing = {}) {
+  BakeResult result;
+  result.status = status;
+  result.error = std::move(error);
+  result.warning = std::move(warning);
+  result.missing = std::move(missing);
+  return result;
+}
+
 // Start settings changed by the options given, as the dialog would change them.
 void ApplyOptions(const BakeOptions& options, Fonter& engine) {
   FontSettings settings = engine.GetFontSettings();
@@ -77,6 +87,30 @@ std::string SubstitutionWarning(Fonter& engine) {
   return "no face is named \"" + asked + "\"; the texture is drawn with \"" + match.family + "\" (" + match.file + ")";
 }
 
+// The first fallback face that no face carries the name of, as a warning; empty when all are named.
+std::string UnnamedFallback(Fonter& engine) {
+  for (std::size_t i = 0; i < engine.Fallbacks().size(); ++i) {
+    const platform::Font* font = engine.FontOfFace(static_cast<int>(i) + 1);
+    if (font == nullptr || !font->Match().named) {
+      return "no face is named \"" + engine.Fallbacks()[i] + "\"; its characters come from \"" +
+             (font != nullptr ? font->Match().family : std::string()) + "\"";
+    }
+  }
+  return {};
+}
+
+// How many characters of `layout` each face drew, the font's face first.
+std::vector<std::pair<std::string, std::size_t>> DrawnFrom(Fonter& engine, const SetLayout& layout) {
+  std::vector<std::pair<std::string, std::size_t>> counts;
+  counts.push_back({engine.font->Match().family, 0});
+  for (std::size_t i = 0; i < engine.Fallbacks().size(); ++i) {
+    const platform::Font* font = engine.FontOfFace(static_cast<int>(i) + 1);
+    counts.push_back({font != nullptr ? font->Match().family : engine.Fallbacks()[i], 0});
+  }
+  for (const SetGlyph& glyph : layout.glyphs) ++counts[static_cast<std::size_t>(glyph.face)].second;
+  return counts;
+}
+
 // What keeps FreeType from drawing the font as distance fields; empty when nothing does.
 // Mono keeps its hinting, and the field it gives is meant to be cut at the outline
 // by the shader; synthetic bold and italic change the outline before the field is made.
@@ -98,22 +132,23 @@ BakeResult Bake(const BakeOptions& options, const std::vector<char32_t>& charact
   if (options.sdf) engine.distanceSpread = *options.sdf;
   if (options.mode == BakeOptions::Mode::FromParams) {
     const LoadParamsResult loaded = engine.LoadParams(options.paramsPath);
-    if (!loaded.Loaded()) return {1, files::DescribeLoadParams(loaded, options.paramsPath).message, {}, {}};
+    if (!loaded.Loaded()) return Ended(1, files::DescribeLoadParams(loaded, options.paramsPath).message);
   } else {
     ApplyOptions(options, engine);
   }
   if (options.sdf) {
-    if (std::string refused = RefusedField(engine); !refused.empty()) return {2, refused, {}, {}};
+    if (std::string refused = RefusedField(engine); !refused.empty()) return Ended(2, refused);
   }
+  engine.SetFallbacks(options.fallbacks);
   if (!engine.font || !engine.font->IsUsable()) {
     const std::string face = engine.font ? engine.font->Description().lfFaceName : "";
-    return {1, "the font \"" + face + "\" cannot be made at height " +
-                   std::to_string(engine.font ? engine.font->Description().lfHeight : 0), {}, {}};
+    return Ended(1, "the font \"" + face + "\" cannot be made at height " +
+                   std::to_string(engine.font ? engine.font->Description().lfHeight : 0));
   }
   BakeResult result;
   result.warning = SubstitutionWarning(engine);
   if (!result.warning.empty() && options.strict) {
-    return {2, "--strict: nothing was written", result.warning, {}};
+    return Ended(2, "--strict: nothing was written", result.warning, {});
   }
   if (characters.empty() && !engine.texture) {
     result.status = 1;
@@ -128,11 +163,18 @@ BakeResult Bake(const BakeOptions& options, const std::vector<char32_t>& charact
     result.error = "the face has none of the " + std::to_string(font.layout->missing.size()) + " characters asked for";
     return result;
   }
-  if (!planned.refused.empty()) return {2, planned.refused, result.warning, result.missing};
+  if (!planned.refused.empty()) return Ended(2, planned.refused, result.warning, result.missing);
+  if (!options.fallbacks.empty()) {
+    if (std::string unnamed = UnnamedFallback(engine); !unnamed.empty()) {
+      if (options.strict) return Ended(2, "--strict: nothing was written", unnamed, result.missing);
+      result.warning += (result.warning.empty() ? "" : "; ") + unnamed;
+    }
+    result.drawnFrom = DrawnFrom(engine, *font.layout);
+  }
   const std::string base = OutputBase(options);
   if (std::string refused = RefusedOutput(options, files::NameOutputs(base, options.outputs, font.layout->pageHeights.size()));
       !refused.empty()) {
-    return {2, refused, result.warning, result.missing};
+    return Ended(2, refused, result.warning, result.missing);
   }
   result.error = files::WriteBake(engine, font, base, options.outputs, progress).message;
   result.status = result.error.empty() ? 0 : 1;

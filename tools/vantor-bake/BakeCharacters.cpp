@@ -13,10 +13,10 @@ files::CharacterResult GatherCharacters(const BakeOptions& options, files::Chara
   return {};
 }
 
-std::string DescribeMissing(const std::vector<char32_t>& missing) {
+std::string DescribeMissing(const std::vector<char32_t>& missing, bool fallbacks) {
   if (missing.empty()) return {};
   std::string line = std::to_string(missing.size()) + (missing.size() == 1 ? " character" : " characters") +
-                     " not in the face, left out:";
+                     (fallbacks ? " in no face, left out:" : " not in the face, left out:");
   for (std::size_t i = 0; i < missing.size() && i < kMissingShown; ++i) {
     char codePoint[16];
     std::snprintf(codePoint, sizeof codePoint, " U+%04X", static_cast<unsigned>(missing[i]));

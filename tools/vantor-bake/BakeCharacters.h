@@ -15,8 +15,8 @@ files::CharacterResult GatherCharacters(const BakeOptions& options, files::Chara
 /// How many code points shown of the characters the face lacks.
 inline constexpr std::size_t kMissingShown = 8;
 
-/// The line reporting the characters the face lacks: their count and the first
-/// kMissingShown as U+XXXX; empty when it lacks none.
-std::string DescribeMissing(const std::vector<char32_t>& missing);
+/// The line reporting the characters the face (with `fallbacks`, every face) lacks: their
+/// count and the first kMissingShown as U+XXXX; empty when none is lacking.
+std::string DescribeMissing(const std::vector<char32_t>& missing, bool fallbacks = false);
 
 }  // namespace vantor::bake

@@ -36,6 +36,7 @@ constexpr Key kKeys[] = {
     {"params", "", Kind::Path},
     {"font", "--font", Kind::Value},
     {"font-file", "--font-file", Kind::Paths},
+    {"fallback", "--fallback", Kind::Values},
     {"height", "--height", Kind::Number},
     {"width", "--width", Kind::Number},
     {"weight", "--weight", Kind::Number},

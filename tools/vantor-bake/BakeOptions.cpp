@@ -173,6 +173,13 @@ ParsedOptions ParseBakeOptions(const std::vector<std::string>& args) {
       if (!hasValue) return {options, arg + " needs a value", at};
       if (args[i + 1].empty()) return {options, "--font-file needs a file name", at};
       options.fontFiles.push_back(args[++i]);
+    } else if (arg == "--fallback") {
+      if (!hasValue) return {options, arg + " needs a value", at};
+      if (args[i + 1].empty() || HasControlCharacter(args[i + 1])) {
+        return {options, "--fallback takes a face name without control characters", at};
+      }
+      options.fallbacks.push_back(NameFromListed(args[++i]));
+      if (!files::IsUtf8(options.fallbacks.back())) return {options, "--fallback takes a name in UTF-8", at};
     } else if (arg == "--format") {
       if (!hasValue) return {options, arg + " needs a value", at};
       if (std::string error = ParseFormat(args[++i], paramsGiven, options); !error.empty()) return {options, error, at};
@@ -231,6 +238,10 @@ ParsedOptions ParseBakeOptions(const std::vector<std::string>& args) {
   } else if (options.outputs.descriptor && !options.base.empty() && !NamesPages(options.base)) {
     return {options, "-o takes a name in UTF-8 without control characters or '\"' for a descriptor: it names its "
                      "pages with it"};
+  } else if (!options.fallbacks.empty() && options.outputs.params) {
+    return {options, "--fallback does not go with --format params: a params file holds one face"};
+  } else if (!options.fallbacks.empty() && options.characters.empty()) {
+    return {options, "--fallback needs --chars or --chars-file: the 8-bit set is drawn from the face alone"};
   } else if (!options.characters.empty() && options.outputs.params) {
     return {options, options.outputs.descriptor
                          ? "--chars and --chars-file do not go with --format params, which holds the 224 characters of "
@@ -292,6 +303,9 @@ const char* BakeUsage() {
          "              128 on the outline, more inside; every cell grows by SPREAD on each side.\n"
          "  --strict    Refuse (exit 2, nothing written) when no face carries the font's name;\n"
          "              without it a warning names the face the texture is drawn with.\n"
+         "  --fallback FACE  (may be repeated; with --chars or --chars-file) Draw each character the\n"
+         "              face lacks from the first fallback face that has it, at the face's pixels\n"
+         "              per em and on its baseline; kerning only between characters of one face.\n"
          "  --font-file PATH  (may be repeated) Read the faces of a TrueType, OpenType or\n"
          "              collection file as if installed, for this run; --font picks among them\n"
          "              by family name; without --font the first file's first face is baked.\n"

@@ -19,6 +19,7 @@ struct BakeOptions {
   std::string base;        ///< output path without ".tga" / ".txt"; empty: beside the params file
   std::string face;        ///< --font; empty with font files: the first file's first face
   std::vector<std::string> fontFiles;  ///< --font-file, in order: faces read without being installed
+  std::vector<std::string> fallbacks;  ///< --fallback, in order: faces drawing what the face lacks
   std::optional<std::int32_t> height, width, weight, charset, quality;  ///< font options given
   std::optional<std::int32_t> textureWidth, leading, kerning;          ///< texture options given
   bool italic = false;     ///< --italic

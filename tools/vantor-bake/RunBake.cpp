@@ -214,7 +214,14 @@ int RunBake(const BakeOptions& given, bool quiet) {
     return result.status;
   }
   if (quiet) return 0;
-  if (const std::string missing = DescribeMissing(result.missing); !missing.empty()) {
+  if (!result.drawnFrom.empty()) {
+    std::string line;
+    for (const auto& [family, count] : result.drawnFrom) {
+      line += (line.empty() ? "" : ", ") + std::to_string(count) + " from \"" + family + "\"";
+    }
+    std::fprintf(stderr, "vantor-bake: characters drawn: %s\n", line.c_str());
+  }
+  if (const std::string missing = DescribeMissing(result.missing, !options.fallbacks.empty()); !missing.empty()) {
     std::fprintf(stderr, "vantor-bake: %s\n", missing.c_str());
   }
   if (options.sdf && options.outputs.params) {
