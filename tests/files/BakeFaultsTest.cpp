@@ -286,6 +286,7 @@ TEST(BakeCommandLine, RefusesWhatWouldHurtAndSaysWhatHappened) {
       {{"--list-fonts", "--sdf", "4", "--format", "fnt"}, 2, "--list-fonts takes no other argument"},
       {{"--list-fonts", "--strict"}, 2, "--list-fonts takes no other argument"},
       {{"--list-fonts", "--layout", "cells"}, 2, "--list-fonts takes no other argument"},
+      {{"--list-fonts", "--fallback", "DejaVu Serif"}, 2, "--list-fonts takes no other argument but --font-file"},
       {kDejaVu32 + std::vector<std::string>{"-o", "@/" + std::string(300, 'n')}, 1,
        "The name @/" + std::string(300, 'n') + ".tga is too long for its file system."},
   };

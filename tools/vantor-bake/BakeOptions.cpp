@@ -225,9 +225,9 @@ ParsedOptions ParseBakeOptions(const std::vector<std::string>& args) {
     options.mode = BakeOptions::Mode::Help;
   } else if (listFonts) {
     const bool outputOptions = paramsGiven || options.outputs.descriptor || layoutGiven || !boxOptions.empty() ||
-                               options.sdf || options.strict;
+                               options.sdf || options.strict || !options.fallbacks.empty();
     if (fontOptions || outputOptions || !positional.empty() || !options.base.empty() || !options.characters.empty()) {
-      return {options, "--list-fonts takes no other argument"};
+      return {options, "--list-fonts takes no other argument but --font-file"};
     }
     options.mode = BakeOptions::Mode::ListFonts;
   } else if ((layoutGiven || !boxOptions.empty()) && !options.outputs.descriptor) {
