@@ -14,6 +14,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -98,6 +99,37 @@ BENCHMARK(BM_BakeField)
     ->ArgNames({"height", "width", "sdf"})
     ->Args({32, 512, 0})->Args({32, 512, 8})->Args({64, 1024, 0})->Args({64, 1024, 8})
     ->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Ten fonts, as a build bakes them: ten command lines (argument 0) or one bake file of
+// ten [[font]] tables (1). The bake file should cost the ten bakes, not ten process starts.
+void BM_BakeTenFonts(benchmark::State& state) {
+  const std::string folder = Folder();
+  std::string bakeFile;
+  std::vector<std::vector<std::string>> lines;
+  for (int i = 0; i < 10; ++i) {
+    const std::string height = std::to_string(20 + 2 * i);
+    const std::string base = folder + "/ten" + std::to_string(i);
+    bakeFile += "[[font]]\nfont = \"DejaVu Sans\"\nheight = " + height +
+                "\nformat = \"fnt\"\nchars = \"32-126,0xA0-0x17F\"\noutput = \"" + base + "\"\n\n";
+    lines.push_back({"--font", "DejaVu Sans", "--height", height, "--format", "fnt", "--chars", "32-126,0xA0-0x17F",
+                     "-o", base});
+  }
+  const std::string path = folder + "/ten.toml";
+  if (FILE* file = std::fopen(path.c_str(), "w")) {
+    std::fputs(bakeFile.c_str(), file);
+    std::fclose(file);
+  }
+  for (auto _ : state) {
+    if (state.range(0) == 1) {
+      if (!RunBake({"--config", path})) state.SkipWithError("vantor-bake failed");
+      continue;
+    }
+    for (const std::vector<std::string>& line : lines) {
+      if (!RunBake(line)) state.SkipWithError("vantor-bake failed");
+    }
+  }
+}
+BENCHMARK(BM_BakeTenFonts)->ArgName("bake_file")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // The floor: the bytes of the texture at that size written with one call, then synced as a save is.
 void BM_WriteFloor(benchmark::State& state) {
