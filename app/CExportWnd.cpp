@@ -1,5 +1,6 @@
 #include "app/CExportWnd.h"
 
+#include "app/CPageView.h"
 #include "app/Translation.h"
 #include "app/WindowSystem.h"
 #include "files/formats/CharacterSet.h"
@@ -20,8 +21,12 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTabBar>
 #include <QSettings>
 #include <QShortcut>
+#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QVBoxLayout>
 #include <QtConcurrent/QtConcurrentRun>
@@ -71,7 +76,10 @@ CExportWnd::CExportWnd(WindowSystem& windowSystem, QWidget* mainDialog)
 CExportWnd::~CExportWnd() = default;
 
 void CExportWnd::BuildControls() {
-  auto* layout = new QVBoxLayout(this);
+  auto* columns = new QHBoxLayout(this);
+  auto* layout = new QVBoxLayout;
+  columns->addLayout(layout);
+  columns->addWidget(BuildPagesView(), 1);
 
   auto* characters = new QGroupBox(Translated("Characters"), this);
   auto* charLayout = new QVBoxLayout(characters);
@@ -187,6 +195,76 @@ void CExportWnd::BuildControls() {
   connect(close, &QPushButton::clicked, this, &QDialog::reject);
 }
 
+QWidget* CExportWnd::BuildPagesView() {
+  auto* pages = new QGroupBox(Translated("Pages"), this);
+  auto* layout = new QVBoxLayout(pages);
+  auto* options = new QHBoxLayout;
+  zoomList = new QComboBox(pages);
+  zoomList->addItems({Translated("Fit"), QStringLiteral("1:1"), QStringLiteral("2x"), QStringLiteral("4x"), QStringLiteral("8x")});
+  zoomList->setCurrentIndex(1);
+  backgroundList = new QComboBox(pages);
+  backgroundList->addItems({Translated("Dark"), Translated("Checkerboard")});
+  boxesBox = new QCheckBox(Translated("Outline the character boxes"), pages);
+  options->addWidget(PlainLabel(Translated("Zoom:"), pages));
+  options->addWidget(zoomList);
+  options->addWidget(backgroundList);
+  options->addWidget(boxesBox);
+  options->addStretch(1);
+  layout->addLayout(options);
+  pageTabs = new QTabBar(pages);
+  pageTabs->setExpanding(false);
+  layout->addWidget(pageTabs);
+  auto* scroller = new QScrollArea(pages);
+  scroller->setObjectName(QStringLiteral("pageScroller"));
+  scroller->setMinimumSize(320, 320);
+  pageView = new CPageView(scroller);
+  scroller->setWidget(pageView);
+  layout->addWidget(scroller, 1);
+  connect(pageTabs, &QTabBar::currentChanged, this, &CExportWnd::ShowPage);
+  connect(zoomList, &QComboBox::currentIndexChanged, this, &CExportWnd::ApplyZoom);
+  connect(backgroundList, &QComboBox::currentIndexChanged, this, [this](int index) { pageView->SetCheckerboard(index == 1); });
+  connect(boxesBox, &QCheckBox::toggled, this, [this](bool on) { pageView->SetBoxesShown(on); });
+  return pages;
+}
+
+void CExportWnd::ShowPages() {
+  const QSignalBlocker quiet(pageTabs);
+  while (pageTabs->count() > 0) pageTabs->removeTab(0);
+  if (built_ && built_->refused.empty()) {
+    for (std::size_t i = 0; i < built_->pages.size(); ++i) {
+      const platform::Bitmap* page = built_->pages[i].get();
+      const QString size = page != nullptr ? QStringLiteral("%1 x %2").arg(page->Width()).arg(page->Height()) : QStringLiteral("-");
+      pageTabs->addTab(QStringLiteral("%1 (%2)").arg(i).arg(size));
+    }
+  }
+  ShowPage();
+}
+
+void CExportWnd::ShowPage() {
+  const int index = pageTabs->currentIndex();
+  if (!built_ || index < 0 || static_cast<std::size_t>(index) >= built_->pages.size() || !built_->pages[index]) {
+    pageView->SetPage({}, {});
+    return;
+  }
+  const platform::Bitmap& page = *built_->pages[index];
+  const QImage image(reinterpret_cast<const uchar*>(page.Pixels()), page.Width(), page.Height(),
+                     static_cast<qsizetype>(page.Width()) * 4, QImage::Format_RGB32);
+  std::vector<QRect> boxes;
+  for (const files::BitmapFontChar& c : built_->description.chars) {
+    if (c.page == index && c.width > 0 && c.height > 0) boxes.emplace_back(c.x, c.y, c.width, c.height);
+  }
+  // The view keeps its own copy: the build's pages go with the build.
+  pageView->SetPage(image.copy(), std::move(boxes));
+  ApplyZoom();
+}
+
+void CExportWnd::ApplyZoom() {
+  constexpr int kZooms[] = {0, 1, 2, 4, 8};
+  const int zoom = kZooms[std::clamp(zoomList->currentIndex(), 0, 4)];
+  auto* scroller = findChild<QScrollArea*>(QStringLiteral("pageScroller"));
+  pageView->SetZoom(zoom > 0 ? zoom : pageView->FitZoom(scroller->viewport()->size()));
+}
+
 void CExportWnd::SetEngine(const files::BakeEngine& settings) {
   engine_ = settings;
   Changed();
@@ -257,6 +335,7 @@ void CExportWnd::BuildFinished(std::shared_ptr<BuiltFont> built) {
   ++finishedBuilds_;
   SetBusy(false);
   ShowCounts();
+  ShowPages();
   if (pendingBase_) ContinueSave();
 }
 

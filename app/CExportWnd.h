@@ -17,9 +17,11 @@ class QProgressBar;
 class QPushButton;
 class QRadioButton;
 class QSpinBox;
+class QTabBar;
 
 namespace vantor {
 
+class CPageView;
 class WindowSystem;
 
 /// The export window: not modal, one for the main dialog. It shows the main
@@ -66,6 +68,11 @@ class CExportWnd : public QDialog {
   QProgressBar* progress = nullptr;        ///< runs while a build or save does
   QPushButton* cancelButton = nullptr;     ///< drops the work in flight
   QPushButton* saveButton = nullptr;       ///< the save chooser
+  QTabBar* pageTabs = nullptr;             ///< one tab for each page, naming its size
+  QComboBox* zoomList = nullptr;           ///< fit, 1:1, 2x, 4x, 8x
+  QComboBox* backgroundList = nullptr;     ///< dark or checkerboard
+  QCheckBox* boxesBox = nullptr;           ///< outline the character boxes
+  CPageView* pageView = nullptr;           ///< the page of the chosen tab
 
  private:
   void BuildControls();
@@ -76,6 +83,10 @@ class CExportWnd : public QDialog {
   void StartWrite(const std::string& base, const files::OutputChoice& outputs);
   void SetBusy(bool busy);
   void ShowCounts();
+  QWidget* BuildPagesView();
+  void ShowPages();
+  void ShowPage();
+  void ApplyZoom();
   void OnAddBlock(const char* ranges);
   void OnAddText();
   void OnAddFile();

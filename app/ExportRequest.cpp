@@ -1,5 +1,6 @@
 #include "app/ExportRequest.h"
 
+#include "files/export/DescribeFont.h"
 #include "files/formats/CharacterSet.h"
 
 #include <sys/stat.h>
@@ -73,6 +74,12 @@ BuiltFont BuildExportFont(const ExportRequest& request) {
   } else {
     built.refused = built.planned.refused;
   }
+  if (!built.refused.empty()) return built;
+  const SetLayout& layout = *built.planned.font.layout;
+  const std::size_t pageCount = layout.pageHeights.size();
+  const files::OutputPaths names = files::NameOutputs("font", request.outputs, pageCount);
+  built.description = files::DescribeFont(engine, layout, names.pages);
+  for (std::size_t page = 0; page < pageCount; ++page) built.pages.push_back(engine.DrawSetPage(layout, page));
   return built;
 }
 

@@ -12,6 +12,8 @@
 #include "engine/Fonter.h"
 #include "files/export/BakeEngine.h"
 #include "files/export/BakeOutputs.h"
+#include "files/formats/bmfont/BitmapFont.h"
+#include "platform/Bitmap.h"
 
 #include <memory>
 #include <string>
@@ -50,9 +52,12 @@ struct BuiltFont {
   std::unique_ptr<Fonter> engine;
   files::PlannedFont planned;
   std::string refused;  ///< why nothing can be written (also the planner's refusals); empty when it can
+  files::BitmapFontDescription description;                 ///< what the descriptor will say; empty when refused
+  std::vector<std::shared_ptr<const platform::Bitmap>> pages;  ///< each page as it will be written; a null one could not be drawn
 };
 
-/// Builds an engine of its own for `request` and plans its font, as vantor-bake does.
+/// Builds an engine of its own for `request`, plans its font as vantor-bake does,
+/// and draws its pages and describes it for the views.
 BuiltFont BuildExportFont(const ExportRequest& request);
 
 /// Those of `paths` that exist already: what a save would replace.

@@ -2,6 +2,7 @@
 // kept from the bake, bytes equal to vantor-bake's, one question before replacing,
 // and a window that answers while a large build runs.
 #include "app/CExportWnd.h"
+#include "app/CPageView.h"
 #include "app/ExportRequest.h"
 #include "app/Translation.h"
 #include "tests/app/FakeWindowSystem.h"
@@ -17,6 +18,7 @@
 #include <QRadioButton>
 #include <QRandomGenerator>
 #include <QSpinBox>
+#include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThreadPool>
@@ -245,6 +247,33 @@ class ExportWindowTest : public QObject {
     QCoreApplication::processEvents();
     QVERIFY(FilesOf(folder_->path()).empty());
     QCOMPARE(window_->FinishedBuilds(), 0);
+  }
+
+  // Every page has a tab naming its size, and the view shows it at each zoom.
+  void ThePagesViewShowsEveryPageAtEachZoom_data() {
+    QTest::addColumn<int>("zoomIndex");
+    QTest::addColumn<int>("factor");
+    QTest::newRow("1:1") << 1 << 1;
+    QTest::newRow("2x") << 2 << 2;
+    QTest::newRow("4x") << 3 << 4;
+    QTest::newRow("8x") << 4 << 8;
+  }
+
+  void ThePagesViewShowsEveryPageAtEachZoom() {
+    QFETCH(int, zoomIndex);
+    QFETCH(int, factor);
+    window_->pageSizeList->setCurrentIndex(0);  // 256 x 256 pages, so the set takes several
+    window_->rangesEdit->setText(QStringLiteral("0x20-0x7E, 0xA0-0x24F, 0x370-0x3FF, 0x400-0x4FF"));
+    QTRY_VERIFY_WITH_TIMEOUT(!window_->Busy(), 60000);
+    QVERIFY2(window_->pageTabs->count() > 1, qPrintable(window_->countLabel->text() + QString::number(window_->pageTabs->count())));
+    for (int tab = 0; tab < window_->pageTabs->count(); ++tab) {
+      window_->pageTabs->setCurrentIndex(tab);
+      window_->zoomList->setCurrentIndex(zoomIndex);
+      const QSize page = window_->pageView->Page().size();
+      QVERIFY(!page.isEmpty());
+      QVERIFY(window_->pageTabs->tabText(tab).contains(QStringLiteral("%1 x %2").arg(page.width()).arg(page.height())));
+      QCOMPARE(window_->pageView->size(), page * factor);
+    }
   }
 
   // A newer change replaces the build in flight: only the last one is shown.
