@@ -1,11 +1,13 @@
 #include "app/CVantorDlg.h"
 
 #include "app/Artwork.h"
+#include "app/CExportWnd.h"
 #include "app/DecimalText.h"
 #include "app/DialogBuilder.h"
 #include "app/FitTexts.h"
 #include "app/Translation.h"
 #include "app/WindowSystem.h"
+#include "files/export/BakeEngine.h"
 #include "platform/FontMatch.h"
 #include "templates/ProgramStrings.h"
 
@@ -20,6 +22,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QSignalBlocker>
 
 #include <span>
@@ -106,6 +109,7 @@ void CVantorDlg::OnOpen() {
   ApplyWindowStyles(*this, MainDialogTemplate());
   QWidget* firstTabStop = BuildControls(*this, MainDialogTemplate());
   DoDataExchange();
+  AddExportButton();
   setWindowIcon(icon);
   preview.setWindowIcon(icon);
   FillLists();
@@ -216,7 +220,37 @@ void CVantorDlg::contextMenuEvent(QContextMenuEvent* event) {
   const QStringList items{QString::fromUtf8(kAboutMenuText), Translated("Export for game engines...")};
   const std::optional<int> chosen = windowSystem_.PopUpMenu(this, event->globalPos(), items);
   if (chosen == 0) OnSystemCommand(kAboutMenuCommand);
-  if (chosen == 1) OnExport();
+  if (chosen == 1) OnExportWindow();
+}
+
+void CVantorDlg::AddExportButton() {
+  // Below the template's controls: the dialog grows by one row, nothing of it moves.
+  const DialogUnits units(font());
+  auto* button = new QPushButton(Translated("Export for game engines..."), this);
+  button->setObjectName(QStringLiteral("exportButton"));
+  button->setAutoDefault(false);
+  const int top = MainDialogTemplate().height;
+  button->setGeometry(units.Rect(5, top, 140, 12));
+  setFixedSize(width(), height() + units.Y(16));
+  setTabOrder(kerningEdit, button);
+  connect(button, &QPushButton::clicked, this, &CVantorDlg::OnExportWindow);
+  auto* shortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_E), this);
+  connect(shortcut, &QShortcut::activated, this, &CVantorDlg::OnExportWindow);
+}
+
+void CVantorDlg::OnExportWindow() {
+  if (exportWnd_ == nullptr) {
+    exportWnd_ = new CExportWnd(windowSystem_, this);
+    exportWnd_->setWindowIcon(icon);
+    TellExportWindow();
+  }
+  exportWnd_->show();
+  exportWnd_->raise();
+  exportWnd_->activateWindow();
+}
+
+void CVantorDlg::TellExportWindow() {
+  if (exportWnd_ != nullptr) exportWnd_->SetEngine(files::BakeEngineOf(engine));
 }
 
 void CVantorDlg::OnPreviewClosed() {
@@ -231,8 +265,13 @@ void CVantorDlg::Rebuild(const FontSettings* settings) {
     engine.Build();
   }
   ++buildCount_;
+  TellExportWindow();
 }
 
-void CVantorDlg::RedrawPreview() { preview.update(); }
+void CVantorDlg::RedrawPreview() {
+  // Every change of the engine ends here, a loaded params file too.
+  TellExportWindow();
+  preview.update();
+}
 
 }  // namespace vantor

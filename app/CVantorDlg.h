@@ -12,6 +12,7 @@ class QLineEdit;
 
 namespace vantor {
 
+class CExportWnd;
 class WindowSystem;
 struct FileChoice;
 namespace files {
@@ -68,6 +69,10 @@ class CVantorDlg : public QDialog {
   void OnSaveTexture();
   /// Asks for a descriptor name and variant, then writes the BMFont descriptor and its PNG page.
   void OnExport();
+  /// "Export for game engines...", its menu item and Ctrl+E: shows the one export window, made on first use.
+  void OnExportWindow();
+  /// The export window once it was opened, else null; owned by the dialog.
+  CExportWnd* ExportWindow() const { return exportWnd_; }
   /// The window-menu commands; 16 runs the untranslated About dialog.
   void OnSystemCommand(int command);
   /// The preview was closed by the user: untick "Show texture" and clear showTexture.
@@ -92,8 +97,11 @@ class CVantorDlg : public QDialog {
   // Builds the font of `settings`, takes pending edit values, then repaints the preview.
   void RebuildFont(const FontSettings& settings);
   void RedrawPreview();
+  void AddExportButton();
+  void TellExportWindow();
 
   WindowSystem& windowSystem_;
+  CExportWnd* exportWnd_ = nullptr;
   int buildCount_ = 0;
   bool opened_ = false;
 

@@ -17,15 +17,15 @@ namespace vantor {
 
 namespace {
 
-const FileRequest kTextureFile{QStringLiteral("TGA (*.tga)"), QStringLiteral("tga"), {}};
-const FileRequest kParamsFile{QStringLiteral("TEXT (*.txt)"), QStringLiteral("txt"), {}};
+const FileRequest kTextureFile{QStringLiteral("TGA (*.tga)"), QStringLiteral("tga"), {}, {}};
+const FileRequest kParamsFile{QStringLiteral("TEXT (*.txt)"), QStringLiteral("txt"), {}, {}};
 
 // The chooser's filters, one for each descriptor format, in the formats' order.
 QString ChooserLabel(files::OutputFormat format) { return Translated(files::NamesOf(format).chooserLabel.data()); }
 
 FileRequest DescriptorFile() {
   const auto& formats = files::kDescriptorFormats;
-  return {ChooserLabel(formats[0]), QStringLiteral("fnt"), {ChooserLabel(formats[1]), ChooserLabel(formats[2])}};
+  return {ChooserLabel(formats[0]), QStringLiteral("fnt"), {ChooserLabel(formats[1]), ChooserLabel(formats[2])}, {}};
 }
 
 std::string LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }

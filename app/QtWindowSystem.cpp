@@ -48,6 +48,10 @@ std::optional<FileChoice> RunChooser(QFileDialog& chooser, const FileRequest& re
     if (start.isEmpty() || !QDir(start).exists()) start = QDir::homePath();
     chooser.setDirectory(start);
   }
+  if (!request.startPath.isEmpty()) {
+    chooser.setDirectory(QFileInfo(request.startPath).absolutePath());
+    chooser.selectFile(QFileInfo(request.startPath).fileName());
+  }
   const QStringList filters = QStringList{request.filter} + request.moreFilters;
   chooser.setNameFilters(filters);
   chooser.setDefaultSuffix(request.defaultExtension);

@@ -6,8 +6,11 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 #include <cstdlib>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -22,6 +25,32 @@ std::string LanguageMask() {
   if (!QDir::current().entryList({QStringLiteral("*.lng")}, QDir::Files).isEmpty()) return "*.lng";
   const QString installed = QCoreApplication::applicationDirPath() + QStringLiteral("/../share/vantor/lang");
   return QFile::encodeName(QDir::cleanPath(installed)).toStdString() + "/*.lng";
+}
+
+// Qt's own texts (the file chooser's buttons, a message box's) in the language
+// loaded: qtbase_<code>.qm for the first locale code the language serves.
+void LoadQtTexts(const std::string& codes) {
+  static std::unique_ptr<QTranslator> qtTexts;
+  if (qtTexts) QCoreApplication::removeTranslator(qtTexts.get());
+  qtTexts.reset();
+  const std::string code = codes.substr(0, codes.find(','));
+  if (code.empty() || QCoreApplication::instance() == nullptr) return;
+  auto translator = std::make_unique<QTranslator>();
+  if (!translator->load(QStringLiteral("qtbase_") + QString::fromStdString(code),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    return;
+  }
+  QCoreApplication::installTranslator(translator.get());
+  qtTexts = std::move(translator);
+}
+
+// The locale codes of the language loaded now; empty when none is.
+std::string LoadedLocales(Localizer& localizer) {
+  const std::string loaded = localizer.GetLanguageName();
+  for (int i = 0; i < localizer.GetLanguageCount(); ++i) {
+    if (loaded == localizer.GetLanguageName(i)) return localizer.GetLanguageLocales(i);
+  }
+  return {};
 }
 
 }  // namespace
@@ -45,9 +74,11 @@ void LoadLanguages() {
     languages.push_back(std::move(language));
   }
   const std::string wanted = LanguageForLocales(languages, RequestedLocales([](const char* name) { return std::getenv(name); }));
-  if (wanted.empty() || wanted == localizer.GetLanguageName()) return;
-  localizer.Load(kNoFiles, "");
-  localizer.Load(kMask, wanted.c_str());
+  if (!wanted.empty() && wanted != localizer.GetLanguageName()) {
+    localizer.Load(kNoFiles, "");
+    localizer.Load(kMask, wanted.c_str());
+  }
+  LoadQtTexts(LoadedLocales(localizer));
 }
 
 QString Translated(const char* key) {

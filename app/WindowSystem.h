@@ -18,6 +18,7 @@ struct FileRequest {
   QString filter;            ///< the first filter, e.g. "TGA (*.tga)"
   QString defaultExtension;  ///< appended to a name typed without an extension, e.g. "tga"
   QStringList moreFilters;   ///< filters offered after the first one
+  QString startPath;         ///< the folder and name the chooser starts with; empty: its own choice
 };
 
 /// What a file chooser answers when the user picked a name.

@@ -33,6 +33,8 @@ namespace vantor::files {
 struct LayoutChoice {
   bool packed = true;
   BoxRules boxes;
+
+  friend bool operator==(const LayoutChoice&, const LayoutChoice&) = default;
 };
 
 /// Which files a bake writes: the params pair, a descriptor with its pages, or both.
@@ -40,6 +42,8 @@ struct OutputChoice {
   bool params = false;                     ///< BASE.tga and BASE.txt
   std::optional<OutputFormat> descriptor;  ///< BASE.fnt in this descriptor format, and its pages
   LayoutChoice layout;                     ///< how the descriptor's pages are laid out
+
+  friend bool operator==(const OutputChoice&, const OutputChoice&) = default;
 };
 
 /// Where the outputs of a bake into one base go.

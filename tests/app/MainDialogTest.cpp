@@ -1,4 +1,5 @@
 #include "Localizer.h"
+#include "app/CExportWnd.h"
 #include "app/CVantorDlg.h"
 #include "app/DialogBuilder.h"
 #include "app/Translation.h"
@@ -327,21 +328,25 @@ class MainDialogTest : public QObject {
     QTest::addColumn<int>("chosen");
     QTest::addColumn<QStringList>("modal");
     QTest::addColumn<int>("saveChoosers");
-    QTest::newRow("about") << 0 << QStringList({"About Vantor"}) << 0;
-    QTest::newRow("export") << 1 << QStringList() << 1;
-    QTest::newRow("dismissed") << -1 << QStringList() << 0;
+    QTest::addColumn<bool>("exportWindow");
+    QTest::newRow("about") << 0 << QStringList({"About Vantor"}) << 0 << false;
+    // The export item opens the export window, which asks for a name only on Save.
+    QTest::newRow("export") << 1 << QStringList() << 0 << true;
+    QTest::newRow("dismissed") << -1 << QStringList() << 0 << false;
   }
 
   void TheBackgroundMenuOffersAboutAndExport() {
     QFETCH(int, chosen);
     QFETCH(QStringList, modal);
     QFETCH(int, saveChoosers);
+    QFETCH(bool, exportWindow);
     if (chosen >= 0) windowSystem_->chosenMenuItem = chosen;
     QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2), QPoint(2, 2));
     QApplication::sendEvent(dialog_.get(), &event);
     QCOMPARE(windowSystem_->menuItems, QStringList({"&About Vantor...", "Export for game engines..."}));
     QCOMPARE(windowSystem_->modalTitles, modal);
     QCOMPARE(static_cast<int>(windowSystem_->saveRequests.size()), saveChoosers);
+    QCOMPARE(dialog_->ExportWindow() != nullptr && dialog_->ExportWindow()->isVisible(), exportWindow);
   }
 
   void TheTextsOfTypedListEditsSelectNothing() {

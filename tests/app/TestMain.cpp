@@ -21,6 +21,7 @@ constexpr TestClass kClasses[] = {
     {"Links", vantor::MakeLinksTest},
     {"Helpers", vantor::MakeHelpersTest},
     {"FileCommands", vantor::MakeFileCommandsTest},
+    {"ExportWindow", vantor::MakeExportWindowTest},
 };
 
 }  // namespace

@@ -14,5 +14,6 @@ std::unique_ptr<QObject> MakeCommandsTest();
 std::unique_ptr<QObject> MakeLinksTest();
 std::unique_ptr<QObject> MakeHelpersTest();
 std::unique_ptr<QObject> MakeFileCommandsTest();
+std::unique_ptr<QObject> MakeExportWindowTest();
 
 }  // namespace vantor

@@ -47,14 +47,14 @@ wait_until_hidden() {  # name pattern
 }
 
 click_show_texture() {  # dialog window ID
-  # The box sits at 12,108 of the 305 x 166 dialog units of the main dialog's
-  # template; its square is 5 units in. Dialog units scale with the window.
+  # The box sits at 12,108 of the 305 x 182 dialog units of the main dialog
+  # (its template's 166 and the export button's row below); its square is 5 units in. Dialog units scale with the window.
   local width height
   eval "$(xdotool getwindowgeometry --shell "$1" | grep -E '^(WIDTH|HEIGHT)=')"
   width=$WIDTH
   height=$HEIGHT
   wmctrl -i -a "$1"
-  xdotool mousemove --window "$1" $((width * 17 / 305)) $((height * 113 / 166)) click 1
+  xdotool mousemove --window "$1" $((width * 17 / 305)) $((height * 113 / 182)) click 1
 }
 
 end_with_escape() {  # dialog window ID; the program must end with status 0

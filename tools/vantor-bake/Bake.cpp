@@ -1,6 +1,7 @@
 #include "Bake.h"
 
 #include "engine/Fonter.h"
+#include "files/export/BakeEngine.h"
 #include "files/export/BakeOutputs.h"
 #include "files/export/ParamsLoad.h"
 #include "platform/RenderMode.h"
@@ -34,10 +35,10 @@ void ApplyOptions(const BakeOptions& options, Fonter& engine) {
   settings.italic = options.italic;
   if (options.charset) settings.charset = static_cast<std::uint8_t>(*options.charset);
   if (options.quality) settings.quality = static_cast<std::uint8_t>(*options.quality);
-  engine.textureWidth = options.textureWidth.value_or(engine.textureWidth);
-  engine.leading = options.leading.value_or(engine.leading);
-  engine.kerning = options.kerning.value_or(engine.kerning);
-  engine.Build(settings);
+  files::BuildBakeEngine({settings, options.textureWidth.value_or(engine.textureWidth),
+                          options.leading.value_or(engine.leading), options.kerning.value_or(engine.kerning),
+                          engine.distanceSpread},
+                         engine);
 }
 
 // Why the outputs must not be written: two of them, or one and the params file read,

@@ -1,0 +1,107 @@
+#pragma once
+
+#include "app/ExportRequest.h"
+#include "files/export/BakeEngine.h"
+
+#include <QDialog>
+
+#include <memory>
+#include <optional>
+#include <string>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class QRadioButton;
+class QSpinBox;
+class QTabBar;
+
+namespace vantor {
+
+class CPageView;
+class WindowSystem;
+
+/// The export window: not modal, one for the main dialog. It shows the main
+/// dialog's font settings as they change, lets the user choose the characters,
+/// the descriptor format, a distance field and the page layout, builds the font
+/// with an engine of its own off the UI thread (a newer change replaces a build
+/// in flight; Cancel drops it), and saves the descriptor and its pages through
+/// WriteBake after one question listing every file it would replace.
+class CExportWnd : public QDialog {
+ public:
+  /// Creates the controls as children of a window owned by `mainDialog`.
+  CExportWnd(WindowSystem& windowSystem, QWidget* mainDialog);
+  ~CExportWnd() override;
+  CExportWnd(const CExportWnd&) = delete;
+  CExportWnd& operator=(const CExportWnd&) = delete;
+
+  /// Takes the main dialog's font and texture settings; builds again when they changed.
+  void SetEngine(const files::BakeEngine& settings);
+  /// The bake the controls ask for, or none while the characters are refused.
+  std::optional<ExportRequest> Request() const;
+  /// Ctrl+S and "Save...": asks for the descriptor's name, then writes once the build is done.
+  void OnSave();
+  /// Drops the build in flight and the save waiting for it; nothing of it is written. A write under way finishes.
+  void OnCancel();
+  /// True while a build or a save runs.
+  bool Busy() const { return busy_; }
+  /// How many builds have finished and been shown.
+  int FinishedBuilds() const { return finishedBuilds_; }
+
+  QRadioButton* mainSetButton = nullptr;   ///< the main dialog's character set
+  QRadioButton* unicodeButton = nullptr;   ///< the Unicode characters of the ranges field
+  QLineEdit* rangesEdit = nullptr;         ///< ranges in vantor-bake --chars syntax
+  QLabel* countLabel = nullptr;            ///< how many characters, how many the face lacks
+  QLabel* errorLabel = nullptr;            ///< why the ranges are refused
+  QPushButton* missingButton = nullptr;    ///< lists the characters the face lacks
+  QComboBox* formatList = nullptr;         ///< text, XML, binary
+  QLabel* enginesLabel = nullptr;          ///< which engines read the chosen format
+  QCheckBox* fieldBox = nullptr;           ///< draw distance fields
+  QSpinBox* spreadBox = nullptr;           ///< the field's spread, 2..32
+  QComboBox* layoutList = nullptr;         ///< glyph boxes or cells
+  QSpinBox* paddingBox = nullptr;          ///< pixels around each glyph box
+  QSpinBox* spacingBox = nullptr;          ///< pixels between glyph boxes
+  QComboBox* pageSizeList = nullptr;       ///< the largest page
+  QProgressBar* progress = nullptr;        ///< runs while a build or save does
+  QPushButton* cancelButton = nullptr;     ///< drops the work in flight
+  QPushButton* saveButton = nullptr;       ///< the save chooser
+  QTabBar* pageTabs = nullptr;             ///< one tab for each page, naming its size
+  QComboBox* zoomList = nullptr;           ///< fit, 1:1, 2x, 4x, 8x
+  QComboBox* backgroundList = nullptr;     ///< dark or checkerboard
+  QCheckBox* boxesBox = nullptr;           ///< outline the character boxes
+  CPageView* pageView = nullptr;           ///< the page of the chosen tab
+
+ private:
+  void BuildControls();
+  void Changed();
+  void StartBuild(const ExportRequest& request);
+  void BuildFinished(std::shared_ptr<BuiltFont> built);
+  void ContinueSave();
+  void StartWrite(const std::string& base, const files::OutputChoice& outputs);
+  void SetBusy(bool busy);
+  void ShowCounts();
+  QWidget* BuildPagesView();
+  void ShowPages();
+  void ShowPage();
+  void ApplyZoom();
+  void OnAddBlock(const char* ranges);
+  void OnAddText();
+  void OnAddFile();
+  void OnListMissing();
+  void AddCharacters(const CharacterChoice& added);
+
+  WindowSystem& windowSystem_;
+  files::BakeEngine engine_;
+  std::optional<ExportRequest> builtRequest_;
+  std::shared_ptr<BuiltFont> built_;  // the last finished build, for the request builtRequest_
+  std::optional<std::string> pendingBase_;
+  unsigned generation_ = 0;  // a finished job of an older generation is dropped
+  bool busy_ = false;
+  bool writing_ = false;
+  int finishedBuilds_ = 0;
+};
+
+}  // namespace vantor
