@@ -1,5 +1,6 @@
 #include "BakeOptions.h"
 
+#include "EffectOptions.h"
 #include "ListedName.h"
 
 #include "engine/Fonter.h"
@@ -190,6 +191,8 @@ ParsedOptions ParseBakeOptions(const std::vector<std::string>& args) {
       if (!hasValue) return {options, arg + " needs a value"};
       if (args[i + 1].empty()) return {options, arg == "--chars" ? "--chars needs ranges" : "--chars-file needs a file name"};
       options.characters.push_back({arg == "--chars-file", args[++i]});
+    } else if (std::optional<std::string> effect = ParseEffectOption(args, i, options.outputs.effects)) {
+      if (!effect->empty()) return {options, *effect};
     } else if (arg.size() > 1 && arg[0] == '-') {
       const NumberOption* option = nullptr;
       for (const NumberOption& candidate : kNumberOptions) {
@@ -213,7 +216,7 @@ ParsedOptions ParseBakeOptions(const std::vector<std::string>& args) {
     options.mode = BakeOptions::Mode::Help;
   } else if (listFonts) {
     const bool outputOptions = paramsGiven || options.outputs.descriptor || layoutGiven || !boxOptions.empty() ||
-                               options.sdf || options.strict;
+                               options.sdf || options.strict || options.outputs.effects != Effects{};
     if (fontOptions || outputOptions || !positional.empty() || !options.base.empty() || !options.characters.empty()) {
       return {options, "--list-fonts takes no other argument"};
     }
@@ -246,6 +249,7 @@ ParsedOptions ParseBakeOptions(const std::vector<std::string>& args) {
   } else {
     return {options, "nothing to do: give a params file, --font FACE --height N -o BASE, or --list-fonts"};
   }
+  if (std::string error = CheckEffectOptions(options); !error.empty()) return {options, error};
   return parsed;
 }
 

@@ -3,6 +3,7 @@
 #include "Bake.h"
 #include "BakeCharacters.h"
 #include "BakeOptions.h"
+#include "EffectOptions.h"
 #include "ListedName.h"
 #include "files/disk/SaveJournal.h"
 #include "files/disk/Temporaries.h"
@@ -33,6 +34,7 @@ int main(int argc, char** argv) {
   switch (parsed.options.mode) {
     case BakeOptions::Mode::Help:
       std::fputs(vantor::bake::BakeUsage(), stdout);
+      std::fputs(vantor::bake::EffectUsage(), stdout);
       break;
     case BakeOptions::Mode::ListFonts:
       for (const std::string& face : vantor::platform::FaceList()) std::puts(vantor::bake::ListedName(face).c_str());
