@@ -85,7 +85,7 @@ void CVantorDlg::OnExport() {
   const auto& formats = files::kDescriptorFormats;
   const bool known = choice->filter >= 0 && static_cast<std::size_t>(choice->filter) < formats.size();
   // Engine fonts are laid out in glyph boxes, as vantor-bake lays them out by default.
-  const files::OutputChoice outputs{.params = false, .descriptor = formats[known ? choice->filter : 0], .layout = {}};
+  const files::OutputChoice outputs{.params = false, .descriptor = formats[known ? choice->filter : 0], .layout = {}, .effects = {}};
   const files::PlannedFont planned = files::PlanFont(engine, {}, outputs);
   if (!planned.refused.empty()) {
     windowSystem_.ShowMessage(this, QString::fromStdString(planned.refused), windowTitle(), MessageIcon::Stop);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/ColourImage.h"
+#include "engine/Effects.h"
 #include "engine/FontOption.h"
 #include "engine/FontSettings.h"
 #include "engine/GlyphBoxes.h"
@@ -16,6 +18,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -95,7 +98,9 @@ class Fonter {
   SetLayout TextureLayout();
   /// The characters of `cells` (LayOutSet or TextureLayout) as glyph boxes packed by
   /// `rules`, drawn with the current font; advances, line and missing characters kept.
-  PackedSet PackGlyphBoxes(const SetLayout& cells, const BoxRules& rules);
+  /// With `effects` (ignored for distance fields) each box grows to hold the glyph's
+  /// outline and shadow, its offsets keeping the glyph where it stood.
+  PackedSet PackGlyphBoxes(const SetLayout& cells, const BoxRules& rules, const Effects& effects = {});
   /// The face's own pair adjustments between the characters of `codePoints`, in pixels,
   /// sorted by first then second; none when nothing can draw. With fallback faces, pairs
   /// only between two characters drawn from the same face, each face's own.
@@ -103,6 +108,11 @@ class Fonter {
   /// Page `page` of `layout` drawn as the texture is, white on black; null when there is
   /// no such page or its image cannot be made.
   std::unique_ptr<platform::Bitmap> DrawSetPage(const SetLayout& layout, std::size_t page);
+
+  /// Page `page` of packed `layout` drawn in colour with the layout's effects: each glyph
+  /// over its outline over its shadow, transparent elsewhere; nothing when there is no
+  /// such page or it passes Bitmap::kMaxPixels.
+  std::optional<ColourImage> DrawEffectsPage(const SetLayout& layout, std::size_t page);
 
   /// Reads the params file at `path` into the font and the texture settings and
   /// rebuilds; refuses (and changes nothing) when the file cannot be opened, is not

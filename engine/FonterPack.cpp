@@ -1,8 +1,10 @@
 #include "engine/FaceContexts.h"
 #include "engine/Fonter.h"
+#include "engine/GlyphEffects.h"
 #include "engine/GlyphPacker.h"
 
 #include "platform/MemoryContext.h"
+#include "platform/RenderMode.h"
 
 #include <algorithm>
 
@@ -12,10 +14,21 @@ namespace {
 
 enum Side { kUp, kRight, kDown, kLeft };
 
+// The ink of `glyph` with its effects: every layer's coverage, against the cell corner.
+platform::InkBox EffectInk(platform::SizedFace& face, const SetGlyph& glyph, const Effects& effects, bool mono) {
+  const platform::Rect extent = ExtentOf(LayersOf(face, glyph, effects, mono));
+  if (extent.Empty()) return {};
+  return {extent.left, extent.top, extent.right - extent.left, extent.bottom - extent.top};
+}
+
 }  // namespace
 
-PackedSet Fonter::PackGlyphBoxes(const SetLayout& cells, const BoxRules& rules) {
+PackedSet Fonter::PackGlyphBoxes(const SetLayout& cells, const BoxRules& rules, const Effects& effects) {
   FaceContexts contexts(*this);
+  platform::SizedFace* face = DrawingFace();
+  // Effects are drawn from the font's face alone: a bake refuses them with fallback faces.
+  const bool withEffects = effects.Any() && FieldSpread() == 0 && face != nullptr;
+  const bool mono = GetQuality() == platform::kNonAntialiasedQuality;
 
   // Each box is the ink grown by the padding; a character without ink takes no room.
   std::vector<platform::InkBox> inks;
@@ -24,8 +37,9 @@ PackedSet Fonter::PackGlyphBoxes(const SetLayout& cells, const BoxRules& rules) 
   sizes.reserve(cells.glyphs.size());
   for (const SetGlyph& glyph : cells.glyphs) {
     platform::MemoryContext& context = contexts[glyph.face];
-    platform::InkBox ink = glyph.byte >= 0 ? context.GetInkBox(static_cast<std::uint8_t>(glyph.byte))
-                                           : context.GetCodePointInkBox(glyph.codePoint);
+    platform::InkBox ink = withEffects      ? EffectInk(*face, glyph, effects, mono)
+                           : glyph.byte >= 0 ? context.GetInkBox(static_cast<std::uint8_t>(glyph.byte))
+                                             : context.GetCodePointInkBox(glyph.codePoint);
     // A fallback face's ink stands on the font's baseline.
     ink.top += contexts.Shift(glyph.face);
     inks.push_back(ink);
@@ -54,6 +68,7 @@ PackedSet Fonter::PackGlyphBoxes(const SetLayout& cells, const BoxRules& rules) 
   layout.missing = cells.missing;
   layout.padding = rules.padding;
   layout.spacing = {rules.spacingX, rules.spacingY};
+  if (withEffects) layout.effects = effects;
   std::vector<TextureSize> pages = packed.pages;
   // Characters without ink still name a page: the smallest there is.
   if (pages.empty() && !cells.glyphs.empty()) pages.push_back({1, 1});

@@ -7,6 +7,7 @@
 // on as few and as small pages as hold them). Offsets are chosen so that text
 // set from either stands on the same pen positions and baseline.
 
+#include "engine/Effects.h"
 #include "engine/GlyphRecord.h"
 #include "engine/TextureSize.h"
 
@@ -44,6 +45,7 @@ struct SetLayout {
   bool packed = false;                   ///< boxes are glyph boxes, drawn without their cells' background
   std::array<int, 4> padding{};          ///< pixels around each glyph box's ink: up, right, down, left
   std::array<int, 2> spacing{};          ///< least gap between glyph boxes: horizontal, vertical
+  Effects effects;                       ///< what glyph boxes hold besides the glyph; pages hold colour when Any()
 
   /// Width and height of page `page`.
   TextureSize PageSize(std::size_t page) const {

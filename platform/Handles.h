@@ -8,6 +8,8 @@
 #include <ft2build.h>
 #include FT_FREETYPE_H
 #include FT_SIZES_H
+#include FT_GLYPH_H
+#include FT_STROKER_H
 #include <iconv.h>
 
 #include <memory>
@@ -22,6 +24,12 @@ struct FreeTypeFaceDeleter {
 };
 struct FreeTypeSizeDeleter {
   void operator()(FT_Size size) const { FT_Done_Size(size); }
+};
+struct FreeTypeStrokerDeleter {
+  void operator()(FT_Stroker stroker) const { FT_Stroker_Done(stroker); }
+};
+struct FreeTypeGlyphDeleter {
+  void operator()(FT_Glyph glyph) const { FT_Done_Glyph(glyph); }
 };
 struct FcPatternDeleter {
   void operator()(FcPattern* pattern) const { FcPatternDestroy(pattern); }
@@ -39,6 +47,8 @@ struct FcConfigDeleter {
 using FreeTypeLibraryPtr = std::unique_ptr<FT_LibraryRec_, FreeTypeLibraryDeleter>;
 using FreeTypeFacePtr = std::unique_ptr<FT_FaceRec_, FreeTypeFaceDeleter>;
 using FreeTypeSizePtr = std::unique_ptr<FT_SizeRec_, FreeTypeSizeDeleter>;
+using FreeTypeStrokerPtr = std::unique_ptr<FT_StrokerRec_, FreeTypeStrokerDeleter>;
+using FreeTypeGlyphPtr = std::unique_ptr<FT_GlyphRec_, FreeTypeGlyphDeleter>;
 using FcPatternPtr = std::unique_ptr<FcPattern, FcPatternDeleter>;
 using FcFontSetPtr = std::unique_ptr<FcFontSet, FcFontSetDeleter>;
 using FcObjectSetPtr = std::unique_ptr<FcObjectSet, FcObjectSetDeleter>;

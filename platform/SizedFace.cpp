@@ -84,6 +84,33 @@ void CopyCoverage(FT_Library library, const FT_Bitmap& source, RenderedGlyph& gl
   }
 }
 
+// The outline in `slot` grown outward by `radius` pixels (FreeType's stroker, round
+// joins, the outside border only) and rasterised in `mode`; subpixel colour is drawn
+// grey, since an outline has one colour. False when FreeType refuses any step.
+bool RenderStroked(FT_GlyphSlot slot, int radius, FT_Render_Mode mode, RenderedGlyph& glyph) {
+  FT_Stroker rawStroker = nullptr;
+  if (FT_Stroker_New(slot->library, &rawStroker) != 0) return false;
+  const FreeTypeStrokerPtr stroker(rawStroker);
+  FT_Stroker_Set(rawStroker, static_cast<FT_Fixed>(radius) * 64, FT_STROKER_LINECAP_ROUND, FT_STROKER_LINEJOIN_ROUND, 0);
+  FT_Glyph rawGlyph = nullptr;
+  if (FT_Get_Glyph(slot, &rawGlyph) != 0) return false;
+  FreeTypeGlyphPtr owned(rawGlyph);
+  // Both calls replace the glyph they are given, freeing the old one on success.
+  FT_Glyph working = owned.release();
+  const FT_Error stroked = FT_Glyph_StrokeBorder(&working, rawStroker, false, true);
+  owned.reset(working);
+  if (stroked != 0) return false;
+  working = owned.release();
+  const FT_Error drawn = FT_Glyph_To_Bitmap(&working, mode == FT_RENDER_MODE_LCD ? FT_RENDER_MODE_NORMAL : mode, nullptr, true);
+  owned.reset(working);
+  if (drawn != 0 || working->format != FT_GLYPH_FORMAT_BITMAP) return false;
+  const auto* bitmap = reinterpret_cast<const FT_BitmapGlyphRec*>(working);
+  glyph.left = bitmap->left;
+  glyph.top = bitmap->top;
+  CopyCoverage(slot->library, bitmap->bitmap, glyph);
+  return true;
+}
+
 }  // namespace
 
 std::unique_ptr<SizedFace> SizedFace::Create(std::shared_ptr<FontFile> file, const LOGFONTA& desc,
@@ -214,14 +241,22 @@ void SizedFace::KeepIfRoom(std::optional<RenderedGlyph>& slot, RenderedGlyph gly
   slot = std::move(glyph);
 }
 
-RenderedGlyph SizedFace::Render(FT_Face face, FT_Size size, const Style& style, FT_UInt index) {
+RenderedGlyph SizedFace::StrokedGlyph(std::uint8_t byte, int radius) { return Render(glyphIndex_[byte], radius); }
+
+RenderedGlyph SizedFace::StrokedCodePointGlyph(char32_t codePoint, int radius) {
+  return Render(CodePointIndex(codePoint), radius);
+}
+
+RenderedGlyph SizedFace::Render(FT_Face face, FT_Size size, const Style& style, FT_UInt index, int strokeRadius) {
   RenderedGlyph glyph;
   if (FT_Activate_Size(size) != 0) return glyph;
   FT_Matrix matrix = style.matrix;
   FT_Set_Transform(face, style.transformed ? &matrix : nullptr, nullptr);
   FT_Int32 flags = FT_LOAD_DEFAULT | style.mode.loadTarget;
   // Synthesis and distance fields work on outlines, never on embedded bitmaps.
-  if (style.transformed || style.emboldenStrength > 0 || style.fieldSpread > 0) flags |= FT_LOAD_NO_BITMAP;
+  if (style.transformed || style.emboldenStrength > 0 || style.fieldSpread > 0 || strokeRadius > 0) {
+    flags |= FT_LOAD_NO_BITMAP;
+  }
   const FT_Error loaded = FT_Load_Glyph(face, index, flags);
   FT_Set_Transform(face, nullptr, nullptr);
   if (loaded != 0) return glyph;
@@ -236,6 +271,10 @@ RenderedGlyph SizedFace::Render(FT_Face face, FT_Size size, const Style& style, 
       // and the extra ink lies in the overhang.
       FT_Outline_Embolden(&slot->outline, style.emboldenStrength);
       FT_Outline_Translate(&slot->outline, style.emboldenStrength / 2, 0);
+    }
+    if (strokeRadius > 0) {
+      if (!RenderStroked(slot, strokeRadius, style.mode.renderMode, glyph)) return {};
+      return glyph;
     }
     if (style.fieldSpread > 0) {
       // FreeType's own distance-field renderer: 128 on the outline, more inside,

@@ -58,6 +58,11 @@ class SizedFace {
   /// The character of Unicode code point `codePoint`, rasterised as Glyph does (kept for later
   /// calls); the face's missing-glyph shape when it lacks the character.
   const RenderedGlyph& CodePointGlyph(char32_t codePoint);
+  /// The character of byte `byte` (or of Unicode `codePoint`) filled and stroked outward
+  /// by `radius` pixels with round joins, on the hinted outline, rasterised as Glyph does
+  /// (grey where Glyph gives subpixel colour); not kept. A bitmap-only character comes unstroked.
+  RenderedGlyph StrokedGlyph(std::uint8_t byte, int radius);
+  RenderedGlyph StrokedCodePointGlyph(char32_t codePoint, int radius);
   /// The Unicode code point byte `byte` stands for (the byte itself in the symbol set); -1 for none.
   std::int32_t CodePoint(std::uint8_t byte) const { return codePoints_[byte]; }
   /// True when the face has its own glyph for byte `byte` (not the missing-glyph shape).
@@ -97,8 +102,11 @@ class SizedFace {
 
   const RenderedGlyph& Keep(std::optional<RenderedGlyph>& slot, FT_UInt index);
   void KeepIfRoom(std::optional<RenderedGlyph>& slot, RenderedGlyph glyph);
-  RenderedGlyph Render(FT_UInt index) { return Render(file_->Face(), size_.get(), style_, index); }
-  static RenderedGlyph Render(FT_Face face, FT_Size size, const Style& style, FT_UInt index);
+  RenderedGlyph Render(FT_UInt index, int strokeRadius = 0) {
+    return Render(file_->Face(), size_.get(), style_, index, strokeRadius);
+  }
+  // The glyph rasterised; with a stroke radius, its outline grown outward by that many pixels.
+  static RenderedGlyph Render(FT_Face face, FT_Size size, const Style& style, FT_UInt index, int strokeRadius = 0);
   // A new size of `face`, active and set to emX × emY (26.6 pixels); null when FreeType refuses.
   static FreeTypeSizePtr NewSize(FT_Face face, FT_F26Dot6 emX, FT_F26Dot6 emY);
   void RenderAhead(const std::vector<Pending>& pending);

@@ -126,6 +126,14 @@ FileResult AddBakeOutputs(Fonter& engine, const BakeFont& font, const OutputPath
       outputs.push_back({paths.pages[page], [&engine](ByteSink& sink) { return WritePngPage(sink, engine.texture.get()); }});
       continue;
     }
+    if (font.layout->effects.Any()) {
+      outputs.push_back({paths.pages[page], [&engine, layout = font.layout, page, progress](ByteSink& sink) {
+                           const std::optional<ColourImage> image = engine.DrawEffectsPage(*layout, page);
+                           if (progress) progress(page + 1, layout->pageHeights.size(), layout->glyphs.size());
+                           return image && WriteColourPngPage(sink, &*image);
+                         }});
+      continue;
+    }
     outputs.push_back({paths.pages[page], [&engine, layout = font.layout, page, progress](ByteSink& sink) {
                          const std::unique_ptr<platform::Bitmap> image = engine.DrawSetPage(*layout, page);
                          if (progress) progress(page + 1, layout->pageHeights.size(), layout->glyphs.size());

@@ -19,6 +19,8 @@ BitmapFontInfo DescribeInfo(Fonter& engine, const SetLayout& layout) {
   for (std::size_t side = 0; side < layout.padding.size(); ++side) info.padding[side] = layout.padding[side] + engine.FieldSpread();
   info.spacing[0] = layout.spacing[0];
   info.spacing[1] = layout.spacing[1];
+  info.outline = layout.effects.outline;
+  info.colour = layout.effects.Any();
   if (engine.FieldSpread() > 0) {
     info.fieldType = "sdf";
     info.fieldSpread = engine.FieldSpread();

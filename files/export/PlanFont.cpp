@@ -49,9 +49,26 @@ std::string RefusedCells(const SetLayout& layout) {
 
 }  // namespace
 
+std::string RefusedEffects(const OutputChoice& choice, bool distanceField) {
+  if (!choice.effects.Any()) return {};
+  if (distanceField) {
+    return "--outline, --shadow and --colour do not go with --sdf: a shader draws outlines and glows from the "
+           "distance field (see README)";
+  }
+  if (choice.params) {
+    return "--outline, --shadow and --colour need --format fnt, fnt-xml or fnt-binary: the params format keeps "
+           "its white-with-alpha TGA";
+  }
+  if (!choice.layout.packed) {
+    return "--outline, --shadow and --colour need glyph boxes: --layout cells keeps the texture's fixed cells";
+  }
+  return {};
+}
+
 PlannedFont PlanFont(Fonter& engine, const std::vector<char32_t>& codePoints, const OutputChoice& choice) {
   PlannedFont planned{codePoints.empty() ? TextureFont(engine) : SetFont(engine, codePoints), {}};
   const SetLayout& cells = *planned.font.layout;
+  if (planned.refused = RefusedEffects(choice, engine.FieldSpread() > 0); !planned.refused.empty()) return planned;
   // Without a descriptor, or without characters to place, there is nothing to lay out.
   if (!choice.descriptor || cells.glyphs.empty() || cells.cellHeight <= 0) return planned;
   if (planned.refused = RefusedSpacing(engine, cells); !planned.refused.empty()) return planned;
@@ -59,7 +76,7 @@ PlannedFont PlanFont(Fonter& engine, const std::vector<char32_t>& codePoints, co
     planned.refused = RefusedCells(cells);
     return planned;
   }
-  PackedSet packed = engine.PackGlyphBoxes(cells, choice.layout.boxes);
+  PackedSet packed = engine.PackGlyphBoxes(cells, choice.layout.boxes, choice.effects);
   if (packed.refused) {
     const BoxRules& rules = choice.layout.boxes;
     planned.refused = "the box of " + CharacterName(cells.glyphs[*packed.refused].codePoint) + " is " +

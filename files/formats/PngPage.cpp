@@ -5,6 +5,7 @@
 #include <spng.h>
 
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -27,16 +28,15 @@ int WriteToSink(spng_ctx*, void* user, void* data, std::size_t length) {
   return static_cast<ByteSink*>(user)->Write(data, length) ? 0 : SPNG_IO_ERROR;
 }
 
-}  // namespace
-
-bool WritePngPage(ByteSink& out, const platform::Bitmap* texture) {
-  if (texture == nullptr) return false;
+// Writes a width × height RGBA PNG whose row y `fillRow` writes into `row` (width × 4 bytes).
+template <typename FillRow>
+bool EncodeRgba(ByteSink& out, int width, int height, FillRow fillRow) {
   SpngPtr context(spng_ctx_new(SPNG_CTX_ENCODER));
   if (!context) return false;
   spng_ctx* ctx = context.get();
   spng_ihdr header{};
-  header.width = static_cast<std::uint32_t>(texture->Width());
-  header.height = static_cast<std::uint32_t>(texture->Height());
+  header.width = static_cast<std::uint32_t>(width);
+  header.height = static_cast<std::uint32_t>(height);
   header.bit_depth = 8;
   header.color_type = SPNG_COLOR_TYPE_TRUECOLOR_ALPHA;
   if (spng_set_png_stream(ctx, WriteToSink, &out) != 0 || spng_set_ihdr(ctx, &header) != 0 ||
@@ -46,14 +46,30 @@ bool WritePngPage(ByteSink& out, const platform::Bitmap* texture) {
       spng_encode_image(ctx, nullptr, 0, SPNG_FMT_PNG, SPNG_ENCODE_PROGRESSIVE | SPNG_ENCODE_FINALIZE) != 0) {
     return false;
   }
-  const auto width = static_cast<std::size_t>(texture->Width());
-  std::vector<std::uint32_t> row(width);
-  for (int y = 0; y < texture->Height(); ++y) {
-    WhiteAlphaRow(texture->Row(y), row.data(), width);
+  std::vector<std::uint32_t> row(static_cast<std::size_t>(width));
+  for (int y = 0; y < height; ++y) {
+    fillRow(y, row.data());
     const int status = spng_encode_row(ctx, row.data(), row.size() * 4);
     if (status != 0 && status != SPNG_EOI) return false;
   }
   return true;
+}
+
+}  // namespace
+
+bool WritePngPage(ByteSink& out, const platform::Bitmap* texture) {
+  if (texture == nullptr) return false;
+  const auto width = static_cast<std::size_t>(texture->Width());
+  return EncodeRgba(out, texture->Width(), texture->Height(),
+                    [&](int y, std::uint32_t* row) { WhiteAlphaRow(texture->Row(y), row, width); });
+}
+
+bool WriteColourPngPage(ByteSink& out, const ColourImage* image) {
+  if (image == nullptr || image->width <= 0 || image->height <= 0) return false;
+  const std::size_t rowBytes = static_cast<std::size_t>(image->width) * 4;
+  return EncodeRgba(out, image->width, image->height, [&](int y, std::uint32_t* row) {
+    std::memcpy(row, image->rgba.data() + static_cast<std::size_t>(y) * rowBytes, rowBytes);
+  });
 }
 
 }  // namespace vantor::files

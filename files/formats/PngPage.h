@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/ColourImage.h"
 #include "files/disk/ByteSink.h"
 #include "platform/Bitmap.h"
 
@@ -9,5 +10,9 @@ namespace vantor::files {
 /// file: white, the coverage (the red byte) as alpha. False when there is no
 /// texture, the encoder refuses it or the sink failed.
 [[nodiscard]] bool WritePngPage(ByteSink& out, const platform::Bitmap* texture);
+
+/// Writes `image` as an 8-bit RGBA PNG, its bytes as they are (not premultiplied).
+/// False when there is no image, the encoder refuses it or the sink failed.
+[[nodiscard]] bool WriteColourPngPage(ByteSink& out, const ColourImage* image);
 
 }  // namespace vantor::files

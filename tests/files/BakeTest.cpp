@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
+
 #include <fcntl.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
@@ -99,6 +102,86 @@ TEST(VantorBake, RefusalsSayWhyAndWriteNothing) {
   };
   ExpectRefused(dir, refusals);
   EXPECT_EQ(dir.Listing(), "noise.txt wide.txt");
+}
+
+// Effect options out of range, without their effect, or with an output that cannot
+// hold colour are refused before anything is written.
+TEST(VantorBake, EffectRefusalsNameTheOptionAndItsRange) {
+  TempDir dir;
+  const std::vector<std::string> fnt = kDejaVu32 + std::vector<std::string>{"--format", "fnt", "-o", "@/x"};
+  const Refusal refusals[] = {
+      {fnt + std::vector<std::string>{"--outline", "0"}, 2, "--outline takes a whole number from 1 to 16, not \"0\""},
+      {fnt + std::vector<std::string>{"--outline", "17"}, 2, "--outline takes a whole number from 1 to 16"},
+      {fnt + std::vector<std::string>{"--outline", "2x"}, 2, "--outline takes a whole number from 1 to 16"},
+      {fnt + std::vector<std::string>{"--outline"}, 2, "--outline needs a value"},
+      {fnt + std::vector<std::string>{"--shadow", "17,0"}, 2, "--shadow takes DX,DY, each a whole number from -16 to 16"},
+      {fnt + std::vector<std::string>{"--shadow", "2"}, 2, "--shadow takes DX,DY"},
+      {fnt + std::vector<std::string>{"--shadow", "2,2,2"}, 2, "--shadow takes DX,DY"},
+      {fnt + std::vector<std::string>{"--shadow", "2,2", "--shadow-blur", "9"}, 2,
+       "--shadow-blur takes a whole number from 0 to 8"},
+      {fnt + std::vector<std::string>{"--shadow-blur", "2"}, 2, "--shadow-blur needs --shadow DX,DY"},
+      {fnt + std::vector<std::string>{"--outline-colour", "1,2,3"}, 2, "--outline-colour needs --outline N"},
+      {fnt + std::vector<std::string>{"--shadow-colour", "#102030"}, 2, "--shadow-colour needs --shadow DX,DY"},
+      {fnt + std::vector<std::string>{"--colour", "256,0,0"}, 2, "--colour takes R,G,B (each 0..255) or #RRGGBB"},
+      {fnt + std::vector<std::string>{"--colour", "#12345"}, 2, "--colour takes R,G,B (each 0..255) or #RRGGBB"},
+      {fnt + std::vector<std::string>{"--colour", "#12345G"}, 2, "--colour takes R,G,B"},
+      {fnt + std::vector<std::string>{"--outline", "2", "--sdf", "6"}, 2,
+       "--outline, --shadow and --colour do not go with --sdf: a shader draws outlines and glows from the distance field"},
+      {kDejaVu32 + std::vector<std::string>{"--outline", "2", "-o", "@/x"}, 2,
+       "--outline, --shadow and --colour need --format fnt, fnt-xml or fnt-binary: the params format keeps"},
+      {fnt + std::vector<std::string>{"--format", "params", "--shadow", "1,1"}, 2, "--outline, --shadow and --colour need"},
+      {fnt + std::vector<std::string>{"--layout", "cells", "--outline", "1"}, 2,
+       "--outline, --shadow and --colour need glyph boxes: --layout cells"},
+      {std::vector<std::string>{"--list-fonts", "--outline", "1"}, 2, "--list-fonts takes no other argument"},
+  };
+  ExpectRefused(dir, refusals);
+  EXPECT_EQ(dir.Listing(), "");
+}
+
+// An outlined and shadowed bake keeps the advances and the line, grows each box by
+// the outline on every side and the shadow on the sides it reaches, and moves the
+// offsets so the glyph stays put; the info line carries the outline, the channels a colour page.
+TEST(VantorBake, EffectsGrowTheBoxesAndKeepTheGlyphsWhereTheyStood) {
+  TempDir dir;
+  const std::vector<std::string> base = kDejaVu32 + std::vector<std::string>{"--format", "fnt", "--chars", "65-90"};
+  ASSERT_EQ(Bake(base + std::vector<std::string>{"-o", dir.Path("plain")}).status, 0);
+  const struct {
+    int outline, dx, dy;
+  } cases[] = {{2, 0, 0}, {1, 3, 2}, {3, -2, -4}};
+  for (const auto& c : cases) {
+    std::vector<std::string> args = base + std::vector<std::string>{"--outline", std::to_string(c.outline), "-o", dir.Path("fx")};
+    if (c.dx != 0 || c.dy != 0) args = args + std::vector<std::string>{"--shadow", std::to_string(c.dx) + "," + std::to_string(c.dy)};
+    ASSERT_EQ(Bake(args).status, 0);
+    const std::string plain = ReadFile(dir.Path("plain.fnt"));
+    const std::string fx = ReadFile(dir.Path("fx.fnt"));
+    EXPECT_NE(fx.find(" outline=" + std::to_string(c.outline) + "\n"), std::string::npos);
+    EXPECT_NE(fx.find("alphaChnl=2 redChnl=2 greenChnl=2 blueChnl=2"), std::string::npos);
+    const auto field = [](const std::string& text, const std::string& id, const std::string& key) {
+      const std::size_t line = text.find("char id=" + id + " ");
+      const std::size_t at = text.find(" " + key + "=", line);
+      return std::stoi(text.substr(at + key.size() + 2));
+    };
+    for (int id = 65; id <= 90; ++id) {
+      const std::string name = std::to_string(id);
+      const int n = c.outline;
+      // Each side reaches the outline width beyond the glyph's pixels, and one pixel more
+      // where the glyph's edge lies inside a pixel and the outline crosses into the next.
+      const int left = field(plain, name, "xoffset") - field(fx, name, "xoffset");
+      const int top = field(plain, name, "yoffset") - field(fx, name, "yoffset");
+      const int right = field(fx, name, "xoffset") + field(fx, name, "width") - field(plain, name, "xoffset") -
+                        field(plain, name, "width");
+      const int bottom = field(fx, name, "yoffset") + field(fx, name, "height") - field(plain, name, "yoffset") -
+                         field(plain, name, "height");
+      const int reach[4] = {top, right, bottom, left};
+      const int shadow[4] = {std::max(0, -c.dy), std::max(0, c.dx), std::max(0, c.dy), std::max(0, -c.dx)};
+      for (int side = 0; side < 4; ++side) {
+        EXPECT_GE(reach[side], n + shadow[side]) << name << " side " << side;
+        EXPECT_LE(reach[side], n + shadow[side] + 1) << name << " side " << side;
+      }
+      EXPECT_EQ(field(fx, name, "xadvance"), field(plain, name, "xadvance")) << name;
+    }
+    EXPECT_EQ(plain.substr(plain.find("common lineHeight="), 24), fx.substr(fx.find("common lineHeight="), 24));
+  }
 }
 
 // Each failure names its own cause: not "access denied" where nothing was denied,

@@ -78,7 +78,7 @@ TEST(PackedFont, SetsTextAsTheCellsDo) {
     std::vector<char32_t> codePoints;
     for (char32_t code = 0x20; code < 0x7F; ++code) codePoints.push_back(code);
 
-    OutputChoice choice{.params = false, .descriptor = OutputFormat::BmfontText, .layout = {}};
+    OutputChoice choice{.params = false, .descriptor = OutputFormat::BmfontText, .layout = {}, .effects = {}};
     const PlannedFont packed = PlanFont(engine, codePoints, choice);
     ASSERT_EQ(packed.refused, "");
     ASSERT_TRUE(packed.font.layout->packed);

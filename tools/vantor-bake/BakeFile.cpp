@@ -56,6 +56,12 @@ constexpr Key kKeys[] = {
     {"spacing", "--spacing", Kind::Value},
     {"page-size", "--page-size", Kind::Value},
     {"no-pot", "--no-pot", Kind::Flag},
+    {"outline", "--outline", Kind::Number},
+    {"shadow", "--shadow", Kind::Value},
+    {"shadow-blur", "--shadow-blur", Kind::Number},
+    {"colour", "--colour", Kind::Value},
+    {"outline-colour", "--outline-colour", Kind::Value},
+    {"shadow-colour", "--shadow-colour", Kind::Value},
     {"output", "-o", Kind::Path},
 };
 

@@ -1,5 +1,6 @@
 #include "BakeOptions.h"
 
+#include "EffectOptions.h"
 #include "ListedName.h"
 
 #include "engine/Fonter.h"
@@ -202,6 +203,8 @@ ParsedOptions ParseBakeOptions(const std::vector<std::string>& args) {
       if (!hasValue) return {options, arg + " needs a value", at};
       if (args[i + 1].empty()) return {options, arg == "--chars" ? "--chars needs ranges" : "--chars-file needs a file name", at};
       options.characters.push_back({arg == "--chars-file", args[++i]});
+    } else if (std::optional<std::string> effect = ParseEffectOption(args, i, options.outputs.effects)) {
+      if (!effect->empty()) return {options, *effect, at};
     } else if (arg.size() > 1 && arg[0] == '-') {
       const NumberOption* option = nullptr;
       for (const NumberOption& candidate : kNumberOptions) {
@@ -225,7 +228,8 @@ ParsedOptions ParseBakeOptions(const std::vector<std::string>& args) {
     options.mode = BakeOptions::Mode::Help;
   } else if (listFonts) {
     const bool outputOptions = paramsGiven || options.outputs.descriptor || layoutGiven || !boxOptions.empty() ||
-                               options.sdf || options.strict || !options.fallbacks.empty();
+                               options.sdf || options.strict || !options.fallbacks.empty() ||
+                               options.outputs.effects != Effects{};
     if (fontOptions || outputOptions || !positional.empty() || !options.base.empty() || !options.characters.empty()) {
       return {options, "--list-fonts takes no other argument but --font-file"};
     }
@@ -238,6 +242,8 @@ ParsedOptions ParseBakeOptions(const std::vector<std::string>& args) {
   } else if (options.outputs.descriptor && !options.base.empty() && !NamesPages(options.base)) {
     return {options, "-o takes a name in UTF-8 without control characters or '\"' for a descriptor: it names its "
                      "pages with it"};
+  } else if (!options.fallbacks.empty() && options.outputs.effects != Effects{}) {
+    return {options, "--fallback does not go with --outline, --shadow or colours yet: effects are drawn from the face alone"};
   } else if (!options.fallbacks.empty() && options.outputs.params) {
     return {options, "--fallback does not go with --format params: a params file holds one face"};
   } else if (!options.fallbacks.empty() && options.characters.empty()) {
@@ -265,6 +271,7 @@ ParsedOptions ParseBakeOptions(const std::vector<std::string>& args) {
   } else {
     return {options, "nothing to do: give a params file, --font FACE --height N -o BASE, or --list-fonts"};
   }
+  if (std::string error = CheckEffectOptions(options); !error.empty()) return {options, error};
   return parsed;
 }
 

@@ -28,7 +28,7 @@ struct BakeOptions {
   /// --format: params (the default) writes BASE.tga and BASE.txt; fnt, fnt-xml or
   /// fnt-binary, BASE.fnt and its pages.
   /// --layout, --padding, --spacing, --page-size and --no-pot set outputs.layout.
-  files::OutputChoice outputs{.params = true, .descriptor = std::nullopt, .layout = {}};
+  files::OutputChoice outputs{.params = true, .descriptor = std::nullopt, .layout = {}, .effects = {}};
 
   /// One source of characters: a RANGES list (--chars) or a characters file (--chars-file).
   struct CharacterSource {

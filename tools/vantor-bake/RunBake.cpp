@@ -3,6 +3,7 @@
 #include "Bake.h"
 #include "BakeCharacters.h"
 #include "BakeFile.h"
+#include "EffectOptions.h"
 #include "FileWatch.h"
 #include "ListedName.h"
 #include "files/disk/Temporaries.h"
@@ -185,6 +186,7 @@ int RunBake(const BakeOptions& given, bool quiet) {
   if (const int status = AddFontFiles(options); status != 0) return status;
   if (options.mode == BakeOptions::Mode::Help) {
     std::fputs(BakeUsage(), stdout);
+    std::fputs(EffectUsage(), stdout);
     return 0;
   }
   if (options.mode == BakeOptions::Mode::ListFonts) {

@@ -24,6 +24,8 @@ struct BitmapFontInfo {
   bool smooth = true;     ///< glyphs are anti-aliased (quality other than mono)
   int padding[4] = {0, 0, 0, 0};  ///< up, right, down, left, around each glyph's box
   int spacing[2] = {0, 0};        ///< horizontal and vertical gap between boxes
+  int outline = 0;                ///< outline width baked around each glyph, pixels
+  bool colour = false;            ///< pages hold colour (glyph, outline, shadow) in every channel
   std::string fieldType;  ///< "" for coverage; "sdf" when the alpha is a signed distance field
   int fieldSpread = 0;    ///< pixels the distance field reaches past the outline
 };

@@ -63,7 +63,7 @@ void EncodeInfo(Encoder& e, const BitmapFontDescription& font) {
   e.Put<std::uint8_t>(bmfont::Supersampling(info));
   for (const int side : info.padding) e.Put<std::uint8_t>(side);
   for (const int gap : info.spacing) e.Put<std::uint8_t>(gap);
-  e.Put<std::uint8_t>(0);  // outline
+  e.Put<std::uint8_t>(info.outline);
   e.Text(info.face);
   e.BlockEnd();
 }
@@ -76,10 +76,8 @@ void EncodeCommon(Encoder& e, const BitmapFontDescription& font) {
   e.Put<std::uint16_t>(font.scaleH);
   e.Put<std::uint16_t>(static_cast<long long>(font.pages.size()));
   e.Put<std::uint8_t>(0);  // not packed
-  e.Put<std::uint8_t>(bmfont::kAlphaChannel);
-  e.Put<std::uint8_t>(bmfont::kColourChannel);
-  e.Put<std::uint8_t>(bmfont::kColourChannel);
-  e.Put<std::uint8_t>(bmfont::kColourChannel);
+  e.Put<std::uint8_t>(bmfont::AlphaChannel(font.info));
+  for (int channel = 0; channel < 3; ++channel) e.Put<std::uint8_t>(bmfont::ColourChannel(font.info));
   e.BlockEnd();
 }
 

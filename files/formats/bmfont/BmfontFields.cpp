@@ -70,7 +70,7 @@ Attributes InfoAttributes(Style style, const BitmapFontDescription& font) {
   a.String("face", info.face).Number("size", info.size).Number("bold", info.bold).Number("italic", info.italic)
       .String("charset", "").Number("unicode", info.unicode).Number("stretchH", kStretchH)
       .Number("smooth", info.smooth).Number("aa", Supersampling(info))
-      .List("padding", info.padding, 4).List("spacing", info.spacing, 2).Number("outline", 0);
+      .List("padding", info.padding, 4).List("spacing", info.spacing, 2).Number("outline", info.outline);
   if (!info.fieldType.empty()) a.String("field", info.fieldType).Number("spread", info.fieldSpread);
   return a;
 }
@@ -79,8 +79,8 @@ Attributes CommonAttributes(Style style, const BitmapFontDescription& font) {
   Attributes a(style, "common");
   a.Number("lineHeight", font.lineHeight).Number("base", font.base).Number("scaleW", font.scaleW)
       .Number("scaleH", font.scaleH).Number("pages", static_cast<long long>(font.pages.size())).Number("packed", 0)
-      .Number("alphaChnl", kAlphaChannel).Number("redChnl", kColourChannel).Number("greenChnl", kColourChannel)
-      .Number("blueChnl", kColourChannel);
+      .Number("alphaChnl", AlphaChannel(font.info)).Number("redChnl", ColourChannel(font.info))
+      .Number("greenChnl", ColourChannel(font.info)).Number("blueChnl", ColourChannel(font.info));
   return a;
 }
 

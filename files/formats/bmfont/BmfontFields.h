@@ -54,6 +54,16 @@ Attributes KerningAttributes(Style style, const BitmapFontKerning& k);
 /// The glyph is in the alpha channel; red, green and blue are all one (white).
 inline constexpr int kAlphaChannel = 0;
 inline constexpr int kColourChannel = 4;
+/// What a colour page's channels hold: the glyph and its outline (2) with an outline, else the glyph (0).
+inline constexpr int kGlyphChannel = 0;
+inline constexpr int kGlyphAndOutlineChannel = 2;
+/// The alpha channel's value for `info`: kAlphaChannel for white pages, else what colour pages hold.
+inline int AlphaChannel(const BitmapFontInfo& info) {
+  if (!info.colour) return kAlphaChannel;
+  return info.outline > 0 ? kGlyphAndOutlineChannel : kGlyphChannel;
+}
+/// The red, green and blue channels' value for `info`: one for white pages, as the alpha for colour ones.
+inline int ColourChannel(const BitmapFontInfo& info) { return info.colour ? AlphaChannel(info) : kColourChannel; }
 /// Width stretch in percent: none.
 inline constexpr int kStretchH = 100;
 
