@@ -191,6 +191,15 @@ std::set<std::string> GivenOptions(const std::vector<std::string>& overrides) {
 
 }  // namespace
 
+BakeJob JobOf(const BakeOptions& options, std::string label) {
+  BakeJob job{options, std::move(label), options.fontFiles};
+  for (const BakeOptions::CharacterSource& source : options.characters) {
+    if (source.file) job.inputs.push_back(source.text);
+  }
+  if (!options.paramsPath.empty()) job.inputs.push_back(options.paramsPath);
+  return job;
+}
+
 BakeFileRead ReadBakeFile(const std::string& path, const std::vector<std::string>& overrides) {
   BakeFileRead read;
   const files::FileBytes file = files::ReadRegularFile(path, kMaxBakeFileSize);
@@ -246,12 +255,7 @@ BakeFileRead ReadBakeFile(const std::string& path, const std::vector<std::string
       }
       return read;
     }
-    BakeJob job{parsed.options, label, parsed.options.fontFiles};
-    for (const BakeOptions::CharacterSource& source : parsed.options.characters) {
-      if (source.file) job.inputs.push_back(source.text);
-    }
-    if (!parsed.options.paramsPath.empty()) job.inputs.push_back(parsed.options.paramsPath);
-    read.jobs.push_back(std::move(job));
+    read.jobs.push_back(JobOf(parsed.options, label));
   }
   return read;
 }

@@ -25,6 +25,9 @@ struct BakeJob {
   std::vector<std::string> inputs;  ///< the files it reads: font files, characters files, a params file
 };
 
+/// The bake of `options`, labelled `label`, with the files it reads.
+BakeJob JobOf(const BakeOptions& options, std::string label);
+
 /// The tables of a bake file, or why it cannot be baked.
 struct BakeFileRead {
   std::string error;            ///< "FILE:LINE: ..." naming the key; empty when every table is sound

@@ -60,15 +60,9 @@ Jobs ReadJobs(const RunOptions& run) {
   const ParsedOptions parsed = ParseBakeOptions(run.rest);
   read.error = parsed.error;
   if (!parsed.error.empty()) return read;
-  BakeJob job{parsed.options, {}, parsed.options.fontFiles};
-  for (const BakeOptions::CharacterSource& source : parsed.options.characters) {
-    if (source.file) job.inputs.push_back(source.text);
-  }
-  if (!parsed.options.paramsPath.empty()) job.inputs.push_back(parsed.options.paramsPath);
-  job.label = parsed.options.mode == BakeOptions::Mode::FromParams || parsed.options.mode == BakeOptions::Mode::FromOptions
-                  ? OutputBase(parsed.options)
-                  : std::string();
-  read.jobs.push_back(std::move(job));
+  const bool bakes =
+      parsed.options.mode == BakeOptions::Mode::FromParams || parsed.options.mode == BakeOptions::Mode::FromOptions;
+  read.jobs.push_back(JobOf(parsed.options, bakes ? OutputBase(parsed.options) : std::string()));
   return read;
 }
 
