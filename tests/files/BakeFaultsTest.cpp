@@ -22,6 +22,7 @@ namespace {
 
 using test::Bake;
 using test::BakeRun;
+using test::DeadPid;
 using test::kDejaVu32;
 using test::operator+;
 using test::ReadFile;
@@ -117,13 +118,6 @@ TEST(PairReplacement, SignalsNeverSplitThePairNorLeaveTemporaries) {
     EXPECT_TRUE(PairMatches(base));
     EXPECT_TRUE(NoTemporaries(dir)) << dir.Listing();
   }
-}
-
-pid_t DeadPid() {
-  const pid_t child = ::fork();
-  if (child == 0) ::_exit(0);
-  ::waitpid(child, nullptr, 0);
-  return child;
 }
 
 // Aimed, not left to chance: the bake stops itself once its first new file is

@@ -93,6 +93,13 @@ BakeRun Bake(const std::vector<std::string>& args, rlim_t sizeLimit, bool unpriv
   return Bake(args, BakeSetting{sizeLimit, unprivileged, {}});
 }
 
+pid_t DeadPid() {
+  const pid_t child = ::fork();
+  if (child == 0) ::_exit(0);
+  ::waitpid(child, nullptr, 0);
+  return child;
+}
+
 pid_t StartBake(const std::vector<std::string>& args, const std::vector<std::string>& environment) {
   const pid_t child = ::fork();
   if (child == 0) {

@@ -30,6 +30,9 @@ BakeRun Bake(const std::vector<std::string>& args, rlim_t sizeLimit, bool unpriv
 /// at once; stdout and stderr go to /dev/null.
 pid_t StartBake(const std::vector<std::string>& args, const std::vector<std::string>& environment = {});
 
+/// The id of a process that has ended: a killed bake's files carry one.
+pid_t DeadPid();
+
 /// The options of a 32-pixel DejaVu Sans bake.
 inline const std::vector<std::string> kDejaVu32 = {"--font", "DejaVu Sans", "--height", "32"};
 

@@ -14,6 +14,7 @@ namespace vantor::files {
 namespace {
 
 using test::Bake;
+using test::DeadPid;
 using test::kDejaVu32;
 using test::operator+;
 using test::ReadFile;
@@ -86,13 +87,6 @@ TEST(StalePages, AFailedBakeKeepsTheOldPages) {
     EXPECT_EQ(ReadFile(dir.Path("f.fnt")), descriptor);
     EXPECT_EQ(ReadFile(dir.Path("f_1.png")), firstStale);
   }
-}
-
-pid_t DeadPid() {
-  const pid_t child = ::fork();
-  if (child == 0) ::_exit(0);
-  ::waitpid(child, nullptr, 0);
-  return child;
 }
 
 // A journal a killed bake left, whose set removes two pages: the next save into

@@ -5,6 +5,7 @@
 set -eu
 bake=$1
 here=$(cd "$(dirname "$0")" && pwd)
+. "$here/fonts/private-fonts.sh"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -19,15 +20,7 @@ Broken'
 /usr/bin/python3 "$here/fonts/rename-family.py" "$sans" "$work/fonts/a.ttf" "$long_sans"
 /usr/bin/python3 "$here/fonts/rename-family.py" "$serif" "$work/fonts/b.ttf" "$long_serif"
 /usr/bin/python3 "$here/fonts/rename-family.py" "$serif" "$work/fonts/c.ttf" "$broken"
-cat > "$work/fonts.conf" <<CONF
-<?xml version="1.0"?>
-<!DOCTYPE fontconfig SYSTEM "fonts.dtd">
-<fontconfig>
-  <include ignore_missing="yes">/etc/fonts/fonts.conf</include>
-  <dir>$work/fonts</dir>
-  <cachedir>$work/cache</cachedir>
-</fontconfig>
-CONF
+private_fonts "$work"
 export FONTCONFIG_FILE="$work/fonts.conf"
 
 "$bake" --list-fonts > "$work/list"

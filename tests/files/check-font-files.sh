@@ -4,6 +4,7 @@
 set -eu
 bake=$1
 here=$(cd "$(dirname "$0")" && pwd)
+. "$here/fonts/private-fonts.sh"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -23,15 +24,7 @@ set -- --height 24 --format fnt --chars 32-126,0x410-0x44F --strict
 "$bake" "$@" --font-file "$work/loose/only.ttf" -o "$work/first/f"
 # The same file installed.
 cp "$work/loose/only.ttf" "$work/fonts/"
-cat > "$work/fonts.conf" <<CONF
-<?xml version="1.0"?>
-<!DOCTYPE fontconfig SYSTEM "fonts.dtd">
-<fontconfig>
-  <include ignore_missing="yes">/etc/fonts/fonts.conf</include>
-  <dir>$work/fonts</dir>
-  <cachedir>$work/cache</cachedir>
-</fontconfig>
-CONF
+private_fonts "$work"
 FONTCONFIG_FILE="$work/fonts.conf" "$bake" "$@" --font "$family" -o "$work/installed/f"
 for name in named first; do
   cmp -s "$work/$name/f.fnt" "$work/installed/f.fnt" || fail "$name: the descriptor differs from the installed face's"
