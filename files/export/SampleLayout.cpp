@@ -23,6 +23,7 @@ int KerningAmount(const BitmapFontDescription& font, char32_t first, char32_t se
 
 SampleLayout LayOutSample(const BitmapFontDescription& font, std::u32string_view text, int missingAdvance) {
   SampleLayout layout;
+  layout.lineHeight = font.lineHeight;
   int x = 0;
   int top = 0;
   // No pair spans a gap or a line break: engines look pairs up between drawn characters.

@@ -30,6 +30,7 @@ struct PlacedGlyph {
 struct SampleLayout {
   std::vector<PlacedGlyph> glyphs;  ///< every character but line breaks, in text order
   std::vector<int> lineWidths;      ///< each line's pen position after its last character
+  int lineHeight = 0;               ///< the font's line height
   int height = 0;                   ///< lines times lineHeight
 };
 
