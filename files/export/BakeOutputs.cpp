@@ -33,9 +33,10 @@ bool IsPageNameOf(const std::string& name, const std::string& baseName) {
   return !digits.empty() && digits.find_first_not_of("0123456789") == std::string_view::npos;
 }
 
-// The pages the descriptor at `paths.descriptor` names that the new set does not
-// write: only this base's own page names, beside the base, so an old or hostile
-// descriptor cannot name anything else to remove.
+}  // namespace
+
+// Only this base's own page names, beside the base: an old or hostile descriptor
+// cannot name anything else to remove.
 std::vector<std::string> StalePages(const std::string& base, const OutputPaths& paths) {
   std::vector<std::string> stale;
   if (paths.descriptor.empty()) return stale;
@@ -54,7 +55,6 @@ std::vector<std::string> StalePages(const std::string& base, const OutputPaths& 
   return stale;
 }
 
-}  // namespace
 
 std::vector<std::string> OutputPaths::All() const {
   std::vector<std::string> all;

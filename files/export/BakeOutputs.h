@@ -69,6 +69,10 @@ std::string BaseOf(std::string path);
 /// pages BASE_0.png... up to 10 pages, BASE_00.png... (numbers of one width) from 11 on.
 OutputPaths NameOutputs(const std::string& base, const OutputChoice& choice, std::size_t pageCount);
 
+/// The pages the descriptor at `paths.descriptor` names that a bake writing `paths`
+/// does not write: what WriteBake removes with the set.
+std::vector<std::string> StalePages(const std::string& base, const OutputPaths& paths);
+
 /// The font a bake writes: its layout, and whether its one page is the engine's texture.
 struct BakeFont {
   std::shared_ptr<const SetLayout> layout;

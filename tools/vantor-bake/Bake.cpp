@@ -3,6 +3,7 @@
 #include "engine/Fonter.h"
 #include "files/export/BakeEngine.h"
 #include "files/export/BakeOutputs.h"
+#include "files/export/FieldRefusal.h"
 #include "files/export/ParamsLoad.h"
 #include "platform/RenderMode.h"
 
@@ -112,19 +113,6 @@ std::vector<std::pair<std::string, std::size_t>> DrawnFrom(Fonter& engine, const
   return counts;
 }
 
-// What keeps FreeType from drawing the font as distance fields; empty when nothing does.
-// Mono keeps its hinting, and the field it gives is meant to be cut at the outline
-// by the shader; synthetic bold and italic change the outline before the field is made.
-std::string RefusedField(const Fonter& engine) {
-  if (engine.GetQuality() == platform::kClearTypeQuality) {
-    return "--sdf cannot draw quality 5 (ClearType): a distance field has one channel, subpixel colour needs three";
-  }
-  if (engine.font && !engine.font->Match().outline) {
-    return "--sdf needs a face with outlines; \"" + engine.font->Match().family + "\" has bitmaps only";
-  }
-  return {};
-}
-
 }  // namespace
 
 BakeResult Bake(const BakeOptions& options, const std::vector<char32_t>& characters, const files::PageProgress& progress) {
@@ -138,7 +126,7 @@ BakeResult Bake(const BakeOptions& options, const std::vector<char32_t>& charact
     ApplyOptions(options, engine);
   }
   if (options.sdf) {
-    if (std::string refused = RefusedField(engine); !refused.empty()) return Ended(2, refused);
+    if (std::string refused = files::RefusedField(engine); !refused.empty()) return Ended(2, "--sdf " + refused);
   }
   engine.SetFallbacks(options.fallbacks);
   if (!engine.font || !engine.font->IsUsable()) {
