@@ -1,6 +1,8 @@
 #include "app/CExportWnd.h"
 
 #include "app/CPageView.h"
+#include "app/CSampleView.h"
+#include "app/ViewBackground.h"
 #include "app/Translation.h"
 #include "app/WindowSystem.h"
 #include "files/formats/CharacterSet.h"
@@ -18,6 +20,8 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -28,6 +32,7 @@
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <QSplitter>
 #include <QVBoxLayout>
 #include <QtConcurrent/QtConcurrentRun>
 
@@ -69,6 +74,7 @@ CExportWnd::CExportWnd(WindowSystem& windowSystem, QWidget* mainDialog)
   setModal(false);
   setWindowTitle(Translated("Export for game engines"));
   BuildControls();
+  LoadRemembered();
   auto* save = new QShortcut(QKeySequence::Save, this);
   connect(save, &QShortcut::activated, this, &CExportWnd::OnSave);
 }
@@ -78,8 +84,9 @@ CExportWnd::~CExportWnd() = default;
 void CExportWnd::BuildControls() {
   auto* columns = new QHBoxLayout(this);
   auto* layout = new QVBoxLayout;
+  auto* more = new QVBoxLayout;
   columns->addLayout(layout);
-  columns->addWidget(BuildPagesView(), 1);
+  columns->addLayout(more);
 
   auto* characters = new QGroupBox(Translated("Characters"), this);
   auto* charLayout = new QVBoxLayout(characters);
@@ -173,6 +180,14 @@ void CExportWnd::BuildControls() {
   bottom->addWidget(saveButton);
   bottom->addWidget(close);
   layout->addLayout(bottom);
+  // Made in reading order, so Tab goes down each column, then to the views.
+  more->addWidget(BuildEffectsGroup());
+  more->addWidget(BuildFallbackGroup());
+  more->addStretch(1);
+  auto* views = new QSplitter(Qt::Vertical, this);
+  views->addWidget(BuildPagesView());
+  views->addWidget(BuildSampleView());
+  columns->addWidget(views, 1);
 
   connect(mainSetButton, &QRadioButton::toggled, this, &CExportWnd::Changed);
   connect(rangesEdit, &QLineEdit::textChanged, this, [this] {
@@ -232,8 +247,8 @@ void CExportWnd::ShowPages() {
   while (pageTabs->count() > 0) pageTabs->removeTab(0);
   if (built_ && built_->refused.empty()) {
     for (std::size_t i = 0; i < built_->pages.size(); ++i) {
-      const platform::Bitmap* page = built_->pages[i].get();
-      const QString size = page != nullptr ? QStringLiteral("%1 x %2").arg(page->Width()).arg(page->Height()) : QStringLiteral("-");
+      const ColourImage* page = built_->pages[i].get();
+      const QString size = page != nullptr ? QStringLiteral("%1 x %2").arg(page->width).arg(page->height) : QStringLiteral("-");
       pageTabs->addTab(QStringLiteral("%1 (%2)").arg(i).arg(size));
     }
   }
@@ -246,9 +261,8 @@ void CExportWnd::ShowPage() {
     pageView->SetPage({}, {});
     return;
   }
-  const platform::Bitmap& page = *built_->pages[index];
-  const QImage image(reinterpret_cast<const uchar*>(page.Pixels()), page.Width(), page.Height(),
-                     static_cast<qsizetype>(page.Width()) * 4, QImage::Format_RGB32);
+  const ColourImage& page = *built_->pages[static_cast<std::size_t>(index)];
+  const QImage image = RgbaImage(page.rgba.data(), page.width, page.height, false);
   std::vector<QRect> boxes;
   for (const files::BitmapFontChar& c : built_->description.chars) {
     if (c.page == index && c.width > 0 && c.height > 0) boxes.emplace_back(c.x, c.y, c.width, c.height);
@@ -263,6 +277,7 @@ void CExportWnd::ApplyZoom() {
   const int zoom = kZooms[std::clamp(zoomList->currentIndex(), 0, 4)];
   auto* scroller = findChild<QScrollArea*>(QStringLiteral("pageScroller"));
   pageView->SetZoom(zoom > 0 ? zoom : pageView->FitZoom(scroller->viewport()->size()));
+  Remember();
 }
 
 void CExportWnd::SetEngine(const files::BakeEngine& settings) {
@@ -286,14 +301,37 @@ std::optional<ExportRequest> CExportWnd::Request() const {
   rules.spacingX = rules.spacingY = spacingBox->value();
   const int pageSize = kPageSizes[std::max(0, pageSizeList->currentIndex())];
   rules.maxWidth = rules.maxHeight = pageSize;
+  Effects& effects = request.outputs.effects;
+  effects.outline = outlineBox->value();
+  effects.shadow = shadowBox->isChecked();
+  if (effects.shadow) {
+    effects.shadowX = shadowXBox->value();
+    effects.shadowY = shadowYBox->value();
+    effects.shadowBlur = shadowBlurBox->value();
+  }
+  effects.colour = colours_[0];
+  effects.outlineColour = colours_[1];
+  effects.shadowColour = colours_[2];
+  if (unicodeButton->isChecked()) {
+    for (int row = 0; row < fallbackList->count(); ++row) request.fallbacks.push_back(fallbackList->item(row)->text().toStdString());
+  }
   return request;
 }
 
 void CExportWnd::Changed() {
+  // Controls still being made, or remembered values being put back: the build waits for them all.
+  if (fallbackList == nullptr || sampleEdit == nullptr || loading_) return;
   const files::OutputFormat format = files::kDescriptorFormats.at(static_cast<std::size_t>(std::max(0, formatList->currentIndex())));
   enginesLabel->setText(Translated(EnginesReading(format)));
   const bool packed = layoutList->currentIndex() == 0;
   for (QWidget* control : {static_cast<QWidget*>(paddingBox), static_cast<QWidget*>(spacingBox)}) control->setEnabled(packed);
+  for (QSpinBox* box : {shadowXBox, shadowYBox, shadowBlurBox}) box->setEnabled(shadowBox->isChecked());
+  // Fallback faces draw Unicode sets only, as in vantor-bake.
+  for (QWidget* control : {static_cast<QWidget*>(fallbackFaceList), static_cast<QWidget*>(fallbackList),
+                           static_cast<QWidget*>(addFallbackButton), static_cast<QWidget*>(removeFallbackButton)}) {
+    control->setEnabled(unicodeButton->isChecked());
+  }
+  Remember();
   const std::optional<ExportRequest> request = Request();
   if (unicodeButton->isChecked() && !request) {
     // The reason is shown at once, and the refused ranges never reach a build.
@@ -336,6 +374,7 @@ void CExportWnd::BuildFinished(std::shared_ptr<BuiltFont> built) {
   SetBusy(false);
   ShowCounts();
   ShowPages();
+  ShowSample();
   if (pendingBase_) ContinueSave();
 }
 
@@ -370,6 +409,7 @@ void CExportWnd::OnCancel() {
   builtRequest_.reset();
   built_.reset();
   SetBusy(false);
+  ShowSample();
   countLabel->setText(Translated("Cancelled; change a setting to build again."));
 }
 
@@ -401,9 +441,11 @@ void CExportWnd::ContinueSave() {
   }
   const files::OutputChoice outputs = builtRequest_->outputs;
   const files::OutputPaths paths = files::NameOutputs(base, outputs, built_->planned.font.layout->pageHeights.size());
-  const std::vector<std::string> replaced = ExistingFiles(paths.All());
+  // The pages an older descriptor named beyond the new ones go with the set: they are listed too.
+  std::vector<std::string> replaced = ExistingFiles(paths.All());
+  for (const std::string& stale : ExistingFiles(files::StalePages(base, paths))) replaced.push_back(stale);
   if (!replaced.empty()) {
-    QString text = Translated("These files exist and will be replaced:");
+    QString text = Translated("These files exist and will be replaced or removed:");
     for (const std::string& path : replaced) text += QLatin1Char('\n') + DisplayPath(path);
     if (windowSystem_.AskOkCancel(this, text, Translated("Warning"), MessageIcon::Warning) != MessageAnswer::Ok) return;
   }

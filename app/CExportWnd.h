@@ -5,6 +5,7 @@
 
 #include <QDialog>
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -13,6 +14,8 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
 class QRadioButton;
@@ -22,11 +25,13 @@ class QTabBar;
 namespace vantor {
 
 class CPageView;
+class CSampleView;
 class WindowSystem;
 
 /// The export window: not modal, one for the main dialog. It shows the main
 /// dialog's font settings as they change, lets the user choose the characters,
-/// the descriptor format, a distance field and the page layout, builds the font
+/// the descriptor format, a distance field, the page layout, effects and fallback
+/// faces, shows the pages and a sample text set from them, builds the font
 /// with an engine of its own off the UI thread (a newer change replaces a build
 /// in flight; Cancel drops it), and saves the descriptor and its pages through
 /// WriteBake after one question listing every file it would replace.
@@ -73,6 +78,27 @@ class CExportWnd : public QDialog {
   QComboBox* backgroundList = nullptr;     ///< dark or checkerboard
   QCheckBox* boxesBox = nullptr;           ///< outline the character boxes
   CPageView* pageView = nullptr;           ///< the page of the chosen tab
+  QSpinBox* outlineBox = nullptr;          ///< outline width, 0 for none
+  QCheckBox* shadowBox = nullptr;          ///< draw a shadow
+  QSpinBox* shadowXBox = nullptr;          ///< shadow offset right
+  QSpinBox* shadowYBox = nullptr;          ///< shadow offset down
+  QSpinBox* shadowBlurBox = nullptr;       ///< shadow blur radius
+  QPushButton* colourButtons[3] = {};      ///< glyph, outline and shadow colour choosers
+  QComboBox* fallbackFaceList = nullptr;   ///< a face to add to the fallbacks (editable)
+  QListWidget* fallbackList = nullptr;     ///< the fallback faces, in order
+  QPushButton* addFallbackButton = nullptr;
+  QPushButton* removeFallbackButton = nullptr;
+  QPushButton* addFontFileButton = nullptr;  ///< reads a font file's faces without installing it
+  QLabel* fontFilesLabel = nullptr;        ///< the font files read
+  QPlainTextEdit* sampleEdit = nullptr;    ///< the sample text, several lines
+  QComboBox* scaleList = nullptr;          ///< the sample's scale, 1x..8x
+  QComboBox* sampleBackgroundList = nullptr;  ///< dark or checkerboard under the sample
+  CSampleView* sampleView = nullptr;       ///< the sample text drawn from the built pages
+
+  /// Sets colour `which` (0 glyph, 1 outline, 2 shadow) to 0xRRGGBB, as its chooser does.
+  void SetColour(int which, std::uint32_t rgb);
+  /// Reads `path`'s faces for this run, so they can be fallback faces; false with a message when refused.
+  bool AddFontFile(const QString& path);
 
  private:
   void BuildControls();
@@ -92,6 +118,13 @@ class CExportWnd : public QDialog {
   void OnAddFile();
   void OnListMissing();
   void AddCharacters(const CharacterChoice& added);
+  QWidget* BuildEffectsGroup();
+  QWidget* BuildFallbackGroup();
+  QWidget* BuildSampleView();
+  void FillFaceList();
+  void ShowSample();
+  void Remember() const;
+  void LoadRemembered();
 
   WindowSystem& windowSystem_;
   files::BakeEngine engine_;
@@ -102,6 +135,8 @@ class CExportWnd : public QDialog {
   bool busy_ = false;
   bool writing_ = false;
   int finishedBuilds_ = 0;
+  std::uint32_t colours_[3] = {0xFFFFFF, 0x000000, 0x000000};  // glyph, outline, shadow
+  bool loading_ = false;  // remembered settings are being put back; nothing is remembered meanwhile
 };
 
 }  // namespace vantor

@@ -15,16 +15,17 @@ class CPageView : public QWidget {
   /// An empty view.
   explicit CPageView(QWidget* parent);
 
-  /// Shows `page` (white glyphs on black, used as coverage) with the boxes `boxes` in page pixels.
+  /// Shows `page` (its pixels as the page file holds them, alpha not premultiplied) with the boxes `boxes` in page pixels.
   void SetPage(QImage page, std::vector<QRect> boxes);
-  /// Draws each page pixel as `zoom` x `zoom` screen pixels (1..8).
-  void SetZoom(int zoom);
+  /// Draws each page pixel as `zoom` x `zoom` screen pixels (1/64..8; below 1 the page is shrunk).
+  void SetZoom(double zoom);
   /// Checkerboard (true) or dark (false) behind the glyphs.
   void SetCheckerboard(bool on);
   /// Outlines every character box.
   void SetBoxesShown(bool on);
-  /// The zoom that shows the whole page in `room`, at least 1.
-  int FitZoom(QSize room) const;
+  /// The zoom that shows the whole page in `room`: a whole step up to 8 when the page is
+  /// smaller, else the fraction that shrinks it into the room.
+  double FitZoom(QSize room) const;
   /// The page shown.
   const QImage& Page() const { return page_; }
 
@@ -32,9 +33,11 @@ class CPageView : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  QImage page_;  // glyphs as alpha over white, made once per page
+  QSize Shown() const;
+
+  QImage page_;  // premultiplied, made once per page
   std::vector<QRect> boxes_;
-  int zoom_ = 1;
+  double zoom_ = 1;
   bool checkerboard_ = false;
   bool boxesShown_ = false;
 };

@@ -1,6 +1,8 @@
 #include "app/ExportRequest.h"
 
 #include "files/export/DescribeFont.h"
+#include "files/export/FieldRefusal.h"
+#include "files/export/PageImages.h"
 #include "files/formats/CharacterSet.h"
 
 #include <sys/stat.h>
@@ -63,6 +65,24 @@ BuiltFont BuildExportFont(const ExportRequest& request) {
     built.refused = "the font cannot be made at this height";
     return built;
   }
+  if (request.engine.distanceSpread > 0) {
+    if (std::string refused = files::RefusedField(engine); !refused.empty()) {
+      built.refused = "A distance field " + refused;
+      return built;
+    }
+  }
+  if (!request.fallbacks.empty()) {
+    // As vantor-bake refuses them: the 8-bit set and effects are drawn from the face alone.
+    if (request.codePoints.empty()) {
+      built.refused = "Fallback faces need Unicode characters: the 8-bit set is drawn from the face alone";
+      return built;
+    }
+    if (request.outputs.effects != Effects{}) {
+      built.refused = "Fallback faces do not go with outlines, shadows or colours yet: effects are drawn from the face alone";
+      return built;
+    }
+    engine.SetFallbacks(request.fallbacks);
+  }
   if (request.codePoints.empty() && !engine.texture) {
     built.refused = "a texture of " + std::to_string(engine.textureWidth) + " pixels wide cannot be made";
     return built;
@@ -79,7 +99,10 @@ BuiltFont BuildExportFont(const ExportRequest& request) {
   const std::size_t pageCount = layout.pageHeights.size();
   const files::OutputPaths names = files::NameOutputs("font", request.outputs, pageCount);
   built.description = files::DescribeFont(engine, layout, names.pages);
-  for (std::size_t page = 0; page < pageCount; ++page) built.pages.push_back(engine.DrawSetPage(layout, page));
+  for (std::size_t page = 0; page < pageCount; ++page) {
+    std::optional<ColourImage> image = files::DrawPageImage(engine, built.planned.font, page);
+    built.pages.push_back(image ? std::make_shared<const ColourImage>(std::move(*image)) : nullptr);
+  }
   return built;
 }
 

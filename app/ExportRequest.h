@@ -13,7 +13,7 @@
 #include "files/export/BakeEngine.h"
 #include "files/export/BakeOutputs.h"
 #include "files/formats/bmfont/BitmapFont.h"
-#include "platform/Bitmap.h"
+#include "engine/ColourImage.h"
 
 #include <memory>
 #include <string>
@@ -42,7 +42,8 @@ std::string RangesText(const std::vector<char32_t>& codePoints);
 struct ExportRequest {
   files::BakeEngine engine;           ///< the main dialog's settings and the field spread
   std::vector<char32_t> codePoints;   ///< none: the engine's 8-bit character set
-  files::OutputChoice outputs;        ///< the descriptor format and layout
+  files::OutputChoice outputs;        ///< the descriptor format, layout and effects
+  std::vector<std::string> fallbacks; ///< faces drawing what the face lacks, in order (Unicode sets only)
 
   friend bool operator==(const ExportRequest&, const ExportRequest&) = default;
 };
@@ -53,7 +54,7 @@ struct BuiltFont {
   files::PlannedFont planned;
   std::string refused;  ///< why nothing can be written (also the planner's refusals); empty when it can
   files::BitmapFontDescription description;                 ///< what the descriptor will say; empty when refused
-  std::vector<std::shared_ptr<const platform::Bitmap>> pages;  ///< each page as it will be written; a null one could not be drawn
+  std::vector<std::shared_ptr<const ColourImage>> pages;  ///< each page's pixels as its file holds them; a null one could not be drawn
 };
 
 /// Builds an engine of its own for `request`, plans its font as vantor-bake does,

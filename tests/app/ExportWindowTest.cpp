@@ -3,20 +3,26 @@
 // and a window that answers while a large build runs.
 #include "app/CExportWnd.h"
 #include "app/CPageView.h"
+#include "app/CSampleView.h"
 #include "app/ExportRequest.h"
 #include "app/Translation.h"
 #include "tests/app/FakeWindowSystem.h"
 #include "tests/app/TestRegistry.h"
 
 #include <QCheckBox>
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QScrollArea>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRandomGenerator>
+#include <QSettings>
 #include <QSpinBox>
 #include <QTabBar>
 #include <QTemporaryDir>
@@ -63,6 +69,7 @@ class ExportWindowTest : public QObject {
  private slots:
   void init() {
     LoadLanguages();
+    QSettings().clear();
     folder_ = std::make_unique<QTemporaryDir>();
     windowSystem_ = std::make_unique<FakeWindowSystem>();
     window_ = std::make_unique<CExportWnd>(*windowSystem_, nullptr);
@@ -135,7 +142,10 @@ class ExportWindowTest : public QObject {
   }
 
   void BlocksAndTextsAddToTheRanges() {
-    QTest::mouseClick(window_->findChildren<QPushButton*>().at(0), Qt::LeftButton);  // Basic Latin
+    const auto buttons = window_->findChildren<QPushButton*>();
+    const auto basicLatin = std::find_if(buttons.begin(), buttons.end(), [](QPushButton* b) { return b->text() == QStringLiteral("Basic Latin"); });
+    QVERIFY(basicLatin != buttons.end());
+    QTest::mouseClick(*basicLatin, Qt::LeftButton);
     QCOMPARE(window_->rangesEdit->text(), QStringLiteral("0x20-0x7E"));
     QVERIFY(window_->unicodeButton->isChecked());
     const CharacterChoice added = AddText(window_->rangesEdit->text().toStdString(), "Жжé\n");
@@ -149,11 +159,18 @@ class ExportWindowTest : public QObject {
     QTest::addColumn<bool>("cells");
     QTest::addColumn<int>("spread");
     QTest::addColumn<int>("padding");
-    QTest::newRow("8-bit set, text") << "" << 0 << "fnt" << false << 0 << 0;
-    QTest::newRow("Latin, text") << "0x20-0x7E" << 0 << "fnt" << false << 0 << 0;
-    QTest::newRow("Latin and Cyrillic, XML") << "0x41-0x5A, 0x410-0x44F" << 1 << "fnt-xml" << false << 0 << 2;
-    QTest::newRow("cells, binary") << "65-90" << 2 << "fnt-binary" << true << 0 << 0;
-    QTest::newRow("distance field") << "0x20-0x7E" << 0 << "fnt" << false << 4 << 0;
+    QTest::addColumn<QStringList>("more");  // vantor-bake's options for the window's effects and fallbacks
+    QTest::newRow("8-bit set, text") << "" << 0 << "fnt" << false << 0 << 0 << QStringList();
+    QTest::newRow("Latin, text") << "0x20-0x7E" << 0 << "fnt" << false << 0 << 0 << QStringList();
+    QTest::newRow("Latin and Cyrillic, XML") << "0x41-0x5A, 0x410-0x44F" << 1 << "fnt-xml" << false << 0 << 2 << QStringList();
+    QTest::newRow("cells, binary") << "65-90" << 2 << "fnt-binary" << true << 0 << 0 << QStringList();
+    QTest::newRow("distance field") << "0x20-0x7E" << 0 << "fnt" << false << 4 << 0 << QStringList();
+    QTest::newRow("outline, shadow, colours") << "0x20-0x7E" << 0 << "fnt" << false << 0 << 0
+                                              << QStringList{"--outline", "2", "--shadow", "3,-1", "--shadow-blur", "1",
+                                                             "--colour", "#FFFF00", "--outline-colour", "#0000FF",
+                                                             "--shadow-colour", "#102030"};
+    QTest::newRow("fallback face") << "0x41-0x5A, 0x1D400-0x1D433" << 0 << "fnt" << false << 0 << 0
+                                   << QStringList{"--fallback", "DejaVu Math TeX Gyre"};
   }
 
   void TheWindowWritesTheBytesVantorBakeWrites() {
@@ -163,7 +180,26 @@ class ExportWindowTest : public QObject {
     QFETCH(bool, cells);
     QFETCH(int, spread);
     QFETCH(int, padding);
+    QFETCH(QStringList, more);
     if (!ranges.isEmpty()) window_->rangesEdit->setText(ranges);
+    for (qsizetype i = 0; i + 1 < more.size(); i += 2) {
+      const QString& option = more[i];
+      const QString& value = more[i + 1];
+      if (option == QLatin1String("--outline")) window_->outlineBox->setValue(value.toInt());
+      if (option == QLatin1String("--shadow")) {
+        window_->shadowBox->setChecked(true);
+        window_->shadowXBox->setValue(value.section(QLatin1Char(','), 0, 0).toInt());
+        window_->shadowYBox->setValue(value.section(QLatin1Char(','), 1, 1).toInt());
+      }
+      if (option == QLatin1String("--shadow-blur")) window_->shadowBlurBox->setValue(value.toInt());
+      const int colour = option == QLatin1String("--colour") ? 0 : option == QLatin1String("--outline-colour") ? 1
+                       : option == QLatin1String("--shadow-colour") ? 2 : -1;
+      if (colour >= 0) window_->SetColour(colour, value.mid(1).toUInt(nullptr, 16));
+      if (option == QLatin1String("--fallback")) {
+        window_->fallbackFaceList->setCurrentText(value);
+        QTest::mouseClick(window_->addFallbackButton, Qt::LeftButton);
+      }
+    }
     window_->formatList->setCurrentIndex(format);
     window_->layoutList->setCurrentIndex(cells ? 1 : 0);
     window_->paddingBox->setValue(padding);
@@ -181,6 +217,7 @@ class ExportWindowTest : public QObject {
     if (!cells) arguments << "--padding" << QString::number(padding);
     if (!ranges.isEmpty()) arguments << "--chars" << ranges;
     if (spread > 0) arguments << "--sdf" << QString::number(spread);
+    arguments << more;
     QProcess bake;
     bake.start(QStringLiteral("./vantor-bake"), arguments);
     QVERIFY(bake.waitForFinished(60000));
@@ -278,6 +315,133 @@ class ExportWindowTest : public QObject {
       QVERIFY(!page.isEmpty());
       QVERIFY(window_->pageTabs->tabText(tab).contains(QStringLiteral("%1 x %2").arg(page.width()).arg(page.height())));
       QCOMPARE(window_->pageView->size(), page * factor);
+    }
+  }
+
+  // The sample text is drawn from the built font at the chosen scale; a character
+  // the set lacks shows its marker, and a field's edge stays sharp at any scale.
+  void TheSampleTextIsDrawnFromTheBuiltFont_data() {
+    QTest::addColumn<int>("spread");
+    QTest::newRow("coverage") << 0;
+    QTest::newRow("distance field") << 6;
+  }
+
+  void TheSampleTextIsDrawnFromTheBuiltFont() {
+    QFETCH(int, spread);
+    window_->fieldBox->setChecked(spread > 0);
+    if (spread > 0) window_->spreadBox->setValue(spread);
+    window_->rangesEdit->setText(QStringLiteral("0x20-0x7E"));
+    window_->sampleEdit->setPlainText(QStringLiteral("AVA To\nWave \u00E9"));
+    QTRY_VERIFY_WITH_TIMEOUT(!window_->Busy(), 60000);
+    window_->scaleList->setCurrentIndex(0);
+    const files::SampleImage one = window_->sampleView->Sample();
+    QVERIFY(one.width > 0 && one.height > 0);
+    int marker = 0;
+    for (int y = 0; y < one.height; ++y) {
+      for (int x = 0; x < one.width; ++x) marker += std::equal(files::kGapMarker, files::kGapMarker + 4, one.Pixel(x, y));
+    }
+    QVERIFY2(marker > 0, "the missing character shows no marker");
+    window_->scaleList->setCurrentIndex(3);
+    const files::SampleImage four = window_->sampleView->Sample();
+    QCOMPARE(four.width, one.width * 4);
+    QCOMPARE(four.height, one.height * 4);
+    QCOMPARE(window_->sampleView->size(), QSize(four.width, four.height) + QSize(2, 2) * CSampleView::kMargin);
+    if (spread == 0) return;
+    // Through the threshold, faint pixels lie only along the edge: far fewer than the inked ones.
+    int faint = 0;
+    int inked = 0;
+    for (int y = 0; y < four.height; ++y) {
+      for (int x = 0; x < four.width; ++x) {
+        const int alpha = four.Pixel(x, y)[3];
+        faint += alpha > 0 && alpha < 64;
+        inked += alpha >= 64;
+      }
+    }
+    QVERIFY2(faint * 3 < inked, qPrintable(QStringLiteral("%1 faint, %2 inked").arg(faint).arg(inked)));
+  }
+
+  // The window's settings come back in the next run.
+  void TheSettingsAreKeptAcrossRuns() {
+    window_->rangesEdit->setText(QStringLiteral("0x41-0x5A, 0x410"));
+    window_->formatList->setCurrentIndex(2);
+    window_->fieldBox->setChecked(true);
+    window_->spreadBox->setValue(12);
+    window_->sampleEdit->setPlainText(QStringLiteral("Kept\ntext"));
+    window_->zoomList->setCurrentIndex(3);
+    window_->scaleList->setCurrentIndex(5);
+    QTRY_VERIFY_WITH_TIMEOUT(!window_->Busy(), 60000);
+    window_ = std::make_unique<CExportWnd>(*windowSystem_, nullptr);
+    window_->SetEngine(BakeStart());
+    QVERIFY(window_->unicodeButton->isChecked());
+    QCOMPARE(window_->rangesEdit->text(), QStringLiteral("0x41-0x5A, 0x410"));
+    QCOMPARE(window_->formatList->currentIndex(), 2);
+    QVERIFY(window_->fieldBox->isChecked());
+    QCOMPARE(window_->spreadBox->value(), 12);
+    QCOMPARE(window_->sampleEdit->toPlainText(), QStringLiteral("Kept\ntext"));
+    QCOMPARE(window_->zoomList->currentIndex(), 3);
+    QCOMPARE(window_->scaleList->currentIndex(), 5);
+    // A hand-edited value beyond a list is not taken.
+    QSettings().setValue(QStringLiteral("export/format"), 99);
+    window_ = std::make_unique<CExportWnd>(*windowSystem_, nullptr);
+    QVERIFY(window_->formatList->currentIndex() >= 0 && window_->formatList->currentIndex() < window_->formatList->count());
+  }
+
+  // A set of fewer pages replaces one of more: the question names the old pages it removes too.
+  void TheQuestionNamesThePagesASmallerSetRemoves() {
+    window_->pageSizeList->setCurrentIndex(0);
+    window_->rangesEdit->setText(QStringLiteral("0x20-0x7E, 0xA0-0x24F, 0x400-0x4FF"));
+    const QString path = folder_->filePath(QStringLiteral("f.fnt"));
+    windowSystem_->savePaths.push_back(path);
+    window_->OnSave();
+    QTRY_VERIFY_WITH_TIMEOUT(!window_->Busy() && QFile::exists(path), 60000);
+    QVERIFY(QFile::exists(folder_->filePath(QStringLiteral("f_1.png"))));
+    windowSystem_->messages.clear();
+    window_->rangesEdit->setText(QStringLiteral("0x41-0x43"));
+    windowSystem_->savePaths.push_back(path);
+    windowSystem_->answers.push_back(MessageAnswer::Ok);
+    window_->OnSave();
+    QTRY_VERIFY_WITH_TIMEOUT(!window_->Busy() && windowSystem_->messages.size() >= 2, 60000);
+    QVERIFY(windowSystem_->messages.front().text.contains(QStringLiteral("f_1.png")));
+    QVERIFY(!QFile::exists(folder_->filePath(QStringLiteral("f_1.png"))));
+  }
+
+  // Fit shows a page larger than the view whole, shrunk.
+  void FitShrinksALargePage() {
+    window_->pageSizeList->setCurrentIndex(2);  // 1024 x 1024
+    window_->rangesEdit->setText(QStringLiteral("0x20-0x7E, 0xA0-0x24F, 0x370-0x3FF, 0x400-0x4FF, 0x2000-0x206F"));
+    QTRY_VERIFY_WITH_TIMEOUT(!window_->Busy(), 60000);
+    window_->resize(800, 600);
+    window_->zoomList->setCurrentIndex(0);
+    const QSize room = window_->findChild<QScrollArea*>(QStringLiteral("pageScroller"))->viewport()->size();
+    QVERIFY(window_->pageView->Page().width() > room.width() || window_->pageView->Page().height() > room.height());
+    QVERIFY(window_->pageView->width() <= room.width() && window_->pageView->height() <= room.height());
+    QVERIFY(window_->pageView->width() == room.width() || window_->pageView->height() == room.height() ||
+            window_->pageView->width() + 2 >= room.width() || window_->pageView->height() + 2 >= room.height());
+  }
+
+  // Tab reaches every kind of control, through both columns and the views.
+  void TabReachesEveryControl() {
+    window_->rangesEdit->setText(QStringLiteral("0x41-0x5A"));
+    window_->shadowBox->setChecked(true);
+    window_->show();
+    window_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    window_->rangesEdit->setFocus();
+    std::set<QWidget*> reached;
+    for (int press = 0; press < 200 && QApplication::focusWidget() != nullptr; ++press) {
+      reached.insert(QApplication::focusWidget());
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    const std::vector<std::pair<const char*, QWidget*>> wanted = {
+        {"ranges", window_->rangesEdit}, {"format", window_->formatList}, {"field", window_->fieldBox},
+        {"layout", window_->layoutList}, {"save", window_->saveButton}, {"outline", window_->outlineBox},
+        {"shadow x", window_->shadowXBox}, {"glyph colour", window_->colourButtons[0]},
+        {"fallback face", window_->fallbackFaceList}, {"add fallback", window_->addFallbackButton},
+        {"font file", window_->addFontFileButton}, {"zoom", window_->zoomList}, {"boxes", window_->boxesBox},
+        {"sample text", window_->sampleEdit}, {"scale", window_->scaleList}};
+    for (const auto& [name, widget] : wanted) {
+      QWidget* focused = widget->focusProxy() != nullptr ? widget->focusProxy() : widget;
+      QVERIFY2(reached.count(focused) == 1 || reached.count(widget) == 1, name);
     }
   }
 

@@ -2,6 +2,7 @@
 #include "tests/app/TestRegistry.h"
 
 #include <QApplication>
+#include <QStandardPaths>
 #include <QTest>
 
 #include <cstring>
@@ -28,6 +29,8 @@ constexpr TestClass kClasses[] = {
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
+  // Settings the program keeps go to a folder of the tests' own, never the user's.
+  QStandardPaths::setTestModeEnabled(true);
   const char* only = argc > 1 ? argv[1] : nullptr;
   int failures = 0;
   int ran = 0;
