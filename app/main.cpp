@@ -13,6 +13,8 @@ int main(int argc, char* argv[]) {
   // A save ended by TERM, INT or HUP leaves no temporary file behind.
   vantor::files::RemoveTemporariesOnSignals();
   QApplication application(argc, argv);
+  // Settings the program keeps go to ~/.config/vantor/vantor.conf.
+  QCoreApplication::setOrganizationName(QStringLiteral("vantor"));
   vantor::QtWindowSystem windowSystem;
   vantor::CVantorApp theApp;
   return theApp.StartUp(windowSystem);

@@ -63,9 +63,20 @@ done
 grep -q '^info face=' "$work/out/font.fnt"
 grep -q 'file="font_0.png"' "$work/out/font.fnt"
 echo "Ctrl+S, a typed path and Enter write the descriptor and its page"
+# The program's starting settings are vantor-bake's: the same bytes.
+mkdir -p "$work/bake"
+face=$(sed -n 's/^info face="\([^"]*\)".*/\1/p' "$work/out/font.fnt")
+"$bin/vantor-bake" --font "$face" --height 32 --weight 300 --format fnt -o "$work/bake/font"
+for name in font.fnt font_0.png; do
+  cmp -s "$work/out/$name" "$work/bake/$name" || { echo "$name differs from vantor-bake's" >&2; exit 1; }
+done
+echo "they equal vantor-bake's for the same settings"
 sleep 0.5
 xdotool key Escape  # the notice: the folder is not opened
 end_with_escape "$dialog"
+grep -q '^lastPath=' "$work/config/vantor/vantor.conf" 2>/dev/null || grep -q 'lastPath' "$work/config/vantor/vantor.conf" ||
+  { echo "the window's settings are not kept in the configuration folder" >&2; exit 1; }
+echo "the window's settings are kept in the configuration folder"
 
 start_program LANG=de_DE.UTF-8 XDG_CONFIG_HOME="$work/config-de"
 dialog=$(wait_for_window '^Vantor$')
