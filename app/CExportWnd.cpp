@@ -79,7 +79,7 @@ CExportWnd::CExportWnd(WindowSystem& windowSystem, QWidget* mainDialog)
   connect(save, &QShortcut::activated, this, &CExportWnd::OnSave);
 }
 
-CExportWnd::~CExportWnd() = default;
+CExportWnd::~CExportWnd() { StopBuild(); }
 
 void CExportWnd::BuildControls() {
   auto* columns = new QHBoxLayout(this);
@@ -342,6 +342,7 @@ void CExportWnd::Changed() {
     rangesEdit->setStyleSheet({});
   }
   if (!request) {
+    StopBuild();
     ++generation_;
     pendingBase_.reset();
     SetBusy(false);
@@ -354,7 +355,15 @@ void CExportWnd::Changed() {
   StartBuild(*request);
 }
 
+void CExportWnd::StopBuild() {
+  if (stop_) stop_->store(true);
+  stop_.reset();
+}
+
 void CExportWnd::StartBuild(const ExportRequest& request) {
+  // A newer change replaces the build in flight: it stops, so the new one gets the processor.
+  StopBuild();
+  stop_ = std::make_shared<std::atomic<bool>>(false);
   const unsigned generation = ++generation_;
   builtRequest_ = request;
   built_.reset();
@@ -365,10 +374,11 @@ void CExportWnd::StartBuild(const ExportRequest& request) {
     watcher->deleteLater();
   });
   // The job owns a copy of the request and an engine of its own; nothing of the window is touched there.
-  watcher->setFuture(QtConcurrent::run([request] { return std::make_shared<BuiltFont>(BuildExportFont(request)); }));
+  watcher->setFuture(QtConcurrent::run([request, stop = stop_] { return std::make_shared<BuiltFont>(BuildExportFont(request, stop.get())); }));
 }
 
 void CExportWnd::BuildFinished(std::shared_ptr<BuiltFont> built) {
+  stop_.reset();
   built_ = std::move(built);
   ++finishedBuilds_;
   SetBusy(false);
@@ -404,6 +414,7 @@ void CExportWnd::SetBusy(bool busy) {
 void CExportWnd::OnCancel() {
   // A write replaces the set as one and cannot be stopped half way.
   if (writing_) return;
+  StopBuild();
   ++generation_;
   pendingBase_.reset();
   builtRequest_.reset();

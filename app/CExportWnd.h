@@ -5,6 +5,7 @@
 
 #include <QDialog>
 
+#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -131,6 +132,8 @@ class CExportWnd : public QDialog {
   std::optional<ExportRequest> builtRequest_;
   std::shared_ptr<BuiltFont> built_;  // the last finished build, for the request builtRequest_
   std::optional<std::string> pendingBase_;
+  std::shared_ptr<std::atomic<bool>> stop_;  // set to end the build in flight
+  void StopBuild();
   unsigned generation_ = 0;  // a finished job of an older generation is dropped
   bool busy_ = false;
   bool writing_ = false;

@@ -4,6 +4,7 @@
 #include "files/export/FieldRefusal.h"
 #include "files/export/PageImages.h"
 #include "files/formats/CharacterSet.h"
+#include "platform/BuildStop.h"
 
 #include <sys/stat.h>
 
@@ -56,7 +57,9 @@ std::string RangesText(const std::vector<char32_t>& codePoints) {
   return text;
 }
 
-BuiltFont BuildExportFont(const ExportRequest& request) {
+namespace {
+
+BuiltFont BuildUntilStopped(const ExportRequest& request) {
   BuiltFont built;
   built.engine = std::make_unique<Fonter>();
   Fonter& engine = *built.engine;
@@ -99,9 +102,23 @@ BuiltFont BuildExportFont(const ExportRequest& request) {
   const std::size_t pageCount = layout.pageHeights.size();
   const files::OutputPaths names = files::NameOutputs("font", request.outputs, pageCount);
   built.description = files::DescribeFont(engine, layout, names.pages);
-  for (std::size_t page = 0; page < pageCount; ++page) {
+  for (std::size_t page = 0; page < pageCount && !platform::StopAsked(); ++page) {
     std::optional<ColourImage> image = files::DrawPageImage(engine, built.planned.font, page);
     built.pages.push_back(image ? std::make_shared<const ColourImage>(std::move(*image)) : nullptr);
+  }
+  return built;
+}
+
+}  // namespace
+
+BuiltFont BuildExportFont(const ExportRequest& request, const std::atomic<bool>* stop) {
+  const platform::StopScope scope(stop);
+  BuiltFont built = BuildUntilStopped(request);
+  if (platform::StopAsked()) {
+    // Glyphs rendered after the stop are empty: nothing of this build may be shown or written.
+    built = BuiltFont{};
+    built.cancelled = true;
+    built.refused = "cancelled";
   }
   return built;
 }

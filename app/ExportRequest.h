@@ -15,6 +15,7 @@
 #include "files/formats/bmfont/BitmapFont.h"
 #include "engine/ColourImage.h"
 
+#include <atomic>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -53,13 +54,15 @@ struct BuiltFont {
   std::unique_ptr<Fonter> engine;
   files::PlannedFont planned;
   std::string refused;  ///< why nothing can be written (also the planner's refusals); empty when it can
+  bool cancelled = false;  ///< the build was stopped before its end; nothing of it is usable
   files::BitmapFontDescription description;                 ///< what the descriptor will say; empty when refused
   std::vector<std::shared_ptr<const ColourImage>> pages;  ///< each page's pixels as its file holds them; a null one could not be drawn
 };
 
 /// Builds an engine of its own for `request`, plans its font as vantor-bake does,
-/// and draws its pages and describes it for the views.
-BuiltFont BuildExportFont(const ExportRequest& request);
+/// and draws its pages and describes it for the views. Once `stop` (may be null)
+/// is set, from any thread, the build ends soon with `cancelled` set.
+BuiltFont BuildExportFont(const ExportRequest& request, const std::atomic<bool>* stop = nullptr);
 
 /// Those of `paths` that exist already: what a save would replace.
 std::vector<std::string> ExistingFiles(const std::vector<std::string>& paths);

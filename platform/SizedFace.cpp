@@ -1,5 +1,7 @@
 #include "platform/SizedFace.h"
 
+#include "platform/BuildStop.h"
+
 #include FT_BITMAP_H
 #include FT_MODULE_H
 #include FT_OUTLINE_H
@@ -249,6 +251,8 @@ RenderedGlyph SizedFace::StrokedCodePointGlyph(char32_t codePoint, int radius) {
 
 RenderedGlyph SizedFace::Render(FT_Face face, FT_Size size, const Style& style, FT_UInt index, int strokeRadius) {
   RenderedGlyph glyph;
+  // A build asked to stop renders nothing more; its result is thrown away.
+  if (StopAsked()) return glyph;
   if (FT_Activate_Size(size) != 0) return glyph;
   FT_Matrix matrix = style.matrix;
   FT_Set_Transform(face, style.transformed ? &matrix : nullptr, nullptr);

@@ -4,6 +4,8 @@
 // style: its characters are the very ones this face would render.
 #include "platform/SizedFace.h"
 
+#include "platform/BuildStop.h"
+
 #include <algorithm>
 #include <future>
 
@@ -34,13 +36,14 @@ void SizedFace::RenderAhead(const std::vector<Pending>& pending) {
   // In batches, so no more is rendered than the memory budget keeps: the rest
   // renders when asked for, as without rendering ahead.
   constexpr std::size_t kBatch = 64;
-  for (std::size_t start = 0; start < pending.size() && keptBytes_ < kKeptCoverageBudget; start += kBatch) {
+  for (std::size_t start = 0; start < pending.size() && keptBytes_ < kKeptCoverageBudget && !StopAsked(); start += kBatch) {
     const std::size_t end = std::min(pending.size(), start + kBatch);
     // The twin takes the second half of the batch; without one this thread renders all.
     const std::size_t half = twinSize ? start + (end - start) / 2 : end;
     std::future<std::vector<RenderedGlyph>> theirs;
     if (half < end) {
-      theirs = std::async(std::launch::async, [&, half, end] {
+      theirs = std::async(std::launch::async, [&, half, end, stop = ThreadStopFlag()] {
+        const StopScope scope(stop);  // the twin's thread stops with this one
         std::vector<RenderedGlyph> rendered;
         for (std::size_t i = half; i < end; ++i) {
           rendered.push_back(Render(twin->Face(), twinSize.get(), style_, pending[i].second));

@@ -31,6 +31,9 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <thread>
 #include <map>
 #include <set>
 
@@ -289,6 +292,39 @@ class ExportWindowTest : public QObject {
     QCoreApplication::processEvents();
     QVERIFY(FilesOf(folder_->path()).empty());
     QCOMPARE(window_->FinishedBuilds(), 0);
+    // The cancelled save is gone for good: the next build does not write it.
+    window_->fieldBox->setChecked(false);
+    window_->rangesEdit->setText(QStringLiteral("0x41-0x43"));
+    QTRY_VERIFY_WITH_TIMEOUT(window_->FinishedBuilds() == 1 && !window_->Busy(), 60000);
+    QThreadPool::globalInstance()->waitForDone();
+    QCoreApplication::processEvents();
+    QVERIFY(FilesOf(folder_->path()).empty());
+  }
+
+  // A stopped build ends within moments, not when its work is done, and gives nothing usable.
+  void AStoppedBuildEndsSoonAndGivesNothing() {
+    ExportRequest request;
+    request.engine = BakeStart();
+    request.engine.distanceSpread = 16;
+    request.codePoints = ReadCharacterRanges("0x20-0x10FFFF").codePoints;
+    request.outputs.descriptor = files::OutputFormat::BmfontText;
+    std::atomic<bool> stop{true};
+    const BuiltFont before = BuildExportFont(request, &stop);
+    QVERIFY(before.cancelled);
+    QVERIFY(before.pages.empty() && before.description.chars.empty());
+
+    stop = false;
+    BuiltFont during;
+    std::chrono::steady_clock::time_point stopped;
+    std::thread build([&] { during = BuildExportFont(request, &stop); });
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    stopped = std::chrono::steady_clock::now();
+    stop = true;
+    build.join();
+    const auto took = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - stopped);
+    QVERIFY(during.cancelled);
+    // The whole build takes seconds (many more under sanitizers); a stopped one ends in a fraction of that.
+    QVERIFY2(took.count() < 3000, qPrintable(QStringLiteral("%1 ms after the stop").arg(took.count())));
   }
 
   // Every page has a tab naming its size, and the view shows it at each zoom.
