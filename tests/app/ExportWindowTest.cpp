@@ -358,14 +358,19 @@ class ExportWindowTest : public QObject {
   // the set lacks shows its marker, and a field's edge stays sharp at any scale.
   void TheSampleTextIsDrawnFromTheBuiltFont_data() {
     QTest::addColumn<int>("spread");
-    QTest::newRow("coverage") << 0;
-    QTest::newRow("distance field") << 6;
+    QTest::addColumn<int>("outline");
+    QTest::newRow("coverage") << 0 << 0;
+    QTest::newRow("distance field") << 6 << 0;
+    QTest::newRow("blue outline") << 0 << 3;
   }
 
   void TheSampleTextIsDrawnFromTheBuiltFont() {
     QFETCH(int, spread);
+    QFETCH(int, outline);
     window_->fieldBox->setChecked(spread > 0);
     if (spread > 0) window_->spreadBox->setValue(spread);
+    window_->outlineBox->setValue(outline);
+    window_->SetColour(1, 0x0000FF);
     window_->rangesEdit->setText(QStringLiteral("0x20-0x7E"));
     window_->sampleEdit->setPlainText(QStringLiteral("AVA To\nWave \u00E9"));
     QTRY_VERIFY_WITH_TIMEOUT(!window_->Busy(), 60000);
@@ -382,6 +387,19 @@ class ExportWindowTest : public QObject {
     QCOMPARE(four.width, one.width * 4);
     QCOMPARE(four.height, one.height * 4);
     QCOMPARE(window_->sampleView->size(), QSize(four.width, four.height) + QSize(2, 2) * CSampleView::kMargin);
+    // The pages' colours reach the sample: white glyphs, and a blue outline when there is one.
+    int white = 0;
+    int blue = 0;
+    for (int y = 0; y < one.height; ++y) {
+      for (int x = 0; x < one.width; ++x) {
+        const std::uint8_t* p = one.Pixel(x, y);
+        // Premultiplied: white is A A A A, blue 0 0 A A.
+        white += p[3] > 200 && p[0] == p[3] && p[1] == p[3] && p[2] == p[3];
+        blue += p[3] > 200 && p[0] == 0 && p[1] == 0 && p[2] == p[3];
+      }
+    }
+    QVERIFY(white > 50);
+    QCOMPARE(blue > 50, outline > 0);
     if (spread == 0) return;
     // Through the threshold, faint pixels lie only along the edge: far fewer than the inked ones.
     int faint = 0;
