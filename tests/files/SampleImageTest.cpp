@@ -1,4 +1,5 @@
 #include "TestFiles.h"
+#include "TestFonts.h"
 #include "files/export/BakeOutputs.h"
 #include "files/export/DescribeFont.h"
 #include "files/export/PageImages.h"
@@ -57,12 +58,8 @@ Baked BakeAndWrite(int spread, const TempDir& dir) {
   baked.engine = std::make_unique<Fonter>();
   Fonter& engine = *baked.engine;
   engine.distanceSpread = spread;
-  LOGFONTA desc = engine.GetFontDesc();
-  platform::SetFaceName(desc, "DejaVu Sans");
-  desc.lfHeight = 24;
-  engine.Build(desc);
-  std::vector<char32_t> codePoints;
-  for (char32_t c = 0x20; c <= 0x7E; ++c) codePoints.push_back(c);
+  test::BuildDejaVu(engine, 24);
+  const std::vector<char32_t> codePoints = test::Ascii();
   OutputChoice choice;
   choice.descriptor = OutputFormat::BmfontText;
   choice.layout.boxes.padding.fill(0);

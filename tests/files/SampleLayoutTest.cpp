@@ -1,3 +1,4 @@
+#include "TestFonts.h"
 #include "files/export/BakeOutputs.h"
 #include "files/export/DescribeFont.h"
 #include "files/export/SampleLayout.h"
@@ -55,12 +56,8 @@ TEST(SampleLayout, PlacesCharactersAsAnEngineDraws) {
 // advances and of the kerning amounts of its neighbouring pairs, whatever the line.
 TEST(SampleLayout, ALinesWidthIsItsAdvancesAndKerningAmounts) {
   Fonter engine;
-  LOGFONTA desc = engine.GetFontDesc();
-  platform::SetFaceName(desc, "DejaVu Sans");
-  desc.lfHeight = 24;
-  engine.Build(desc);
-  std::vector<char32_t> codePoints;
-  for (char32_t c = 0x20; c <= 0x7E; ++c) codePoints.push_back(c);
+  test::BuildDejaVu(engine, 24);
+  const std::vector<char32_t> codePoints = test::Ascii();
   const BakeFont baked = SetFont(engine, codePoints);
   const BitmapFontDescription font = DescribeFont(engine, *baked.layout, {"sample_0.png"});
   ASSERT_FALSE(font.kernings.empty());
