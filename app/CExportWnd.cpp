@@ -5,6 +5,7 @@
 #include "app/ViewBackground.h"
 #include "app/Translation.h"
 #include "app/WindowSystem.h"
+#include "files/export/BakeFileText.h"
 #include "files/formats/CharacterSet.h"
 #include "files/formats/OutputFormat.h"
 
@@ -42,6 +43,7 @@ namespace {
 
 constexpr int kPageSizes[] = {256, 512, 1024, 2048, 4096};
 constexpr char kLastSaveKey[] = "export/lastPath";
+constexpr char kLastBakeFileKey[] = "export/lastBakeFile";
 // The missing characters listed at most; the rest are counted.
 constexpr std::size_t kMissingListed = 200;
 
@@ -172,12 +174,14 @@ void CExportWnd::BuildControls() {
   cancelButton = new QPushButton(Translated("Cancel"), this);
   cancelButton->setVisible(false);
   saveButton = new QPushButton(Translated("Save..."), this);
+  bakeFileButton = new QPushButton(Translated("Save as bake file..."), this);
   auto* close = new QPushButton(Translated("Close"), this);
   // Enter in the ranges field must not save or close.
-  for (QPushButton* button : {cancelButton, saveButton, close}) button->setAutoDefault(false);
+  for (QPushButton* button : {cancelButton, saveButton, bakeFileButton, close}) button->setAutoDefault(false);
   bottom->addWidget(progress, 1);
   bottom->addWidget(cancelButton);
   bottom->addWidget(saveButton);
+  bottom->addWidget(bakeFileButton);
   bottom->addWidget(close);
   layout->addLayout(bottom);
   // Made in reading order, so Tab goes down each column, then to the views.
@@ -207,6 +211,7 @@ void CExportWnd::BuildControls() {
   connect(pageSizeList, &QComboBox::currentIndexChanged, this, &CExportWnd::Changed);
   connect(cancelButton, &QPushButton::clicked, this, &CExportWnd::OnCancel);
   connect(saveButton, &QPushButton::clicked, this, &CExportWnd::OnSave);
+  connect(bakeFileButton, &QPushButton::clicked, this, &CExportWnd::OnSaveBakeFile);
   connect(close, &QPushButton::clicked, this, &QDialog::reject);
 }
 
@@ -309,9 +314,10 @@ std::optional<ExportRequest> CExportWnd::Request() const {
     effects.shadowY = shadowYBox->value();
     effects.shadowBlur = shadowBlurBox->value();
   }
+  // A colour counts only with its effect, as vantor-bake takes it.
   effects.colour = colours_[0];
-  effects.outlineColour = colours_[1];
-  effects.shadowColour = colours_[2];
+  if (effects.outline > 0) effects.outlineColour = colours_[1];
+  if (effects.shadow) effects.shadowColour = colours_[2];
   if (unicodeButton->isChecked()) {
     for (int row = 0; row < fallbackList->count(); ++row) request.fallbacks.push_back(fallbackList->item(row)->text().toStdString());
   }
@@ -347,10 +353,12 @@ void CExportWnd::Changed() {
     pendingBase_.reset();
     SetBusy(false);
     saveButton->setEnabled(false);
+    bakeFileButton->setEnabled(false);
     countLabel->clear();
     return;
   }
   saveButton->setEnabled(true);
+  bakeFileButton->setEnabled(true);
   if (request == builtRequest_ && (built_ || busy_)) return;
   StartBuild(*request);
 }
@@ -440,6 +448,33 @@ void CExportWnd::OnSave() {
   // A build in flight (or none yet, after Cancel) is finished first; then the save goes on.
   if (!built_ && !busy_) StartBuild(*Request());
   if (built_) ContinueSave();
+}
+
+void CExportWnd::OnSaveBakeFile() {
+  const std::optional<ExportRequest> request = Request();
+  if (!request) {
+    windowSystem_.Beep();
+    return;
+  }
+  QSettings settings;
+  const FileRequest chooser{Translated("Bake files (*.toml)"), QStringLiteral("toml"), {},
+                            settings.value(QLatin1String(kLastBakeFileKey)).toString()};
+  const std::optional<FileChoice> choice = windowSystem_.ChooseSaveFile(this, chooser);
+  if (!choice) return;
+  settings.setValue(QLatin1String(kLastBakeFileKey), choice->path);
+  const std::string path = LocalPath(choice->path);
+  if (!ExistingFiles({path}).empty()) {
+    const QString text = Translated("These files exist and will be replaced or removed:") + QLatin1Char('\n') + choice->path;
+    if (windowSystem_.AskOkCancel(this, text, Translated("Warning"), MessageIcon::Warning) != MessageAnswer::Ok) return;
+  }
+  files::BakeFileSettings bake{request->engine, request->codePoints.empty() ? std::string() : RangesText(request->codePoints),
+                               request->outputs, request->fallbacks, fontFiles_, LocalPath(QFileInfo(choice->path).completeBaseName())};
+  const files::FileResult result = files::WriteBakeFile(path, bake);
+  if (!result.Ok()) {
+    windowSystem_.ShowMessage(this, QString::fromStdString(result.message), windowTitle(), MessageIcon::Stop);
+    return;
+  }
+  windowSystem_.ShowMessage(this, Translated("Written:") + QLatin1Char('\n') + choice->path, windowTitle(), MessageIcon::Information);
 }
 
 void CExportWnd::ContinueSave() {

@@ -10,6 +10,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 class QCheckBox;
 class QComboBox;
@@ -50,6 +51,9 @@ class CExportWnd : public QDialog {
   std::optional<ExportRequest> Request() const;
   /// Ctrl+S and "Save...": asks for the descriptor's name, then writes once the build is done.
   void OnSave();
+  /// "Save as bake file...": asks for a name, then writes the settings as a bake file
+  /// whose font goes beside it under its own name (fonts/title.toml bakes fonts/title.fnt).
+  void OnSaveBakeFile();
   /// Drops the build in flight and the save waiting for it; nothing of it is written. A write under way finishes.
   void OnCancel();
   /// True while a build or a save runs.
@@ -74,6 +78,7 @@ class CExportWnd : public QDialog {
   QProgressBar* progress = nullptr;        ///< runs while a build or save does
   QPushButton* cancelButton = nullptr;     ///< drops the work in flight
   QPushButton* saveButton = nullptr;       ///< the save chooser
+  QPushButton* bakeFileButton = nullptr;   ///< saves the settings as a bake file for vantor-bake --config
   QTabBar* pageTabs = nullptr;             ///< one tab for each page, naming its size
   QComboBox* zoomList = nullptr;           ///< fit, 1:1, 2x, 4x, 8x
   QComboBox* backgroundList = nullptr;     ///< dark or checkerboard
@@ -138,6 +143,7 @@ class CExportWnd : public QDialog {
   bool busy_ = false;
   bool writing_ = false;
   int finishedBuilds_ = 0;
+  std::vector<std::string> fontFiles_;  // read by AddFontFile, for bake files
   std::uint32_t colours_[3] = {0xFFFFFF, 0x000000, 0x000000};  // glyph, outline, shadow
   bool loading_ = false;  // remembered settings are being put back; nothing is remembered meanwhile
 };

@@ -162,6 +162,7 @@ bool CExportWnd::AddFontFile(const QString& path) {
     windowSystem_.ShowMessage(this, path + QStringLiteral(": ") + QString::fromStdString(added.error), windowTitle(), MessageIcon::Stop);
     return false;
   }
+  fontFiles_.push_back(QFile::encodeName(QFileInfo(path).absoluteFilePath()).toStdString());
   FillFaceList();
   if (!added.families.empty()) fallbackFaceList->setCurrentText(QString::fromStdString(added.families.front()));
   QString files = fontFilesLabel->text();

@@ -226,12 +226,24 @@ class ExportWindowTest : public QObject {
     QVERIFY(bake.waitForFinished(60000));
     QCOMPARE(bake.exitCode(), 0);
 
-    const auto written = FilesOf(folder_->filePath(QStringLiteral("window")));
+    // The window's bake file, baked by vantor-bake --config, gives the same files again.
+    QDir(folder_->path()).mkdir(QStringLiteral("config"));
+    windowSystem_->savePaths.push_back(folder_->filePath(QStringLiteral("config/font.toml")));
+    window_->OnSaveBakeFile();
+    QProcess config;
+    config.start(QStringLiteral("./vantor-bake"), {"--config", folder_->filePath(QStringLiteral("config/font.toml"))});
+    QVERIFY(config.waitForFinished(60000));
+    QVERIFY2(config.exitCode() == 0, config.readAllStandardError().constData());
+    QFile::remove(folder_->filePath(QStringLiteral("config/font.toml")));
+
     const auto baked = FilesOf(folder_->filePath(QStringLiteral("bake")));
-    QCOMPARE(written.size(), baked.size());
-    for (const auto& [name, bytes] : baked) {
-      QVERIFY2(written.count(name) == 1, qPrintable(name));
-      QVERIFY2(written.at(name) == bytes, qPrintable(name + QStringLiteral(" differs")));
+    for (const char* door : {"window", "config"}) {
+      const auto written = FilesOf(folder_->filePath(QLatin1String(door)));
+      QCOMPARE(written.size(), baked.size());
+      for (const auto& [name, bytes] : baked) {
+        QVERIFY2(written.count(name) == 1, qPrintable(name));
+        QVERIFY2(written.at(name) == bytes, qPrintable(QLatin1String(door) + QStringLiteral(": ") + name + QStringLiteral(" differs")));
+      }
     }
   }
 
