@@ -2,6 +2,7 @@
 
 #include "EffectOptions.h"
 #include "ListedName.h"
+#include "NumberList.h"
 
 #include "engine/Fonter.h"
 #include "files/formats/CharacterSet.h"
@@ -95,22 +96,6 @@ std::string ParseFormat(const std::string& name, bool& paramsGiven, BakeOptions&
            " would both write BASE.fnt";
   }
   options.outputs.descriptor = format;
-  return {};
-}
-
-// Up to `count` whole numbers from `min` to `max`, split at `separator`; empty when the text is not such a list.
-std::vector<int> NumberList(const std::string& text, char separator, std::size_t count, int min, int max) {
-  std::vector<int> values;
-  std::size_t start = 0;
-  while (values.size() < count) {
-    const std::size_t end = std::min(text.find(separator, start), text.size());
-    int value = 0;
-    const auto [ptr, error] = std::from_chars(text.data() + start, text.data() + end, value);
-    if (end == start || error != std::errc() || ptr != text.data() + end || value < min || value > max) return {};
-    values.push_back(value);
-    if (end == text.size()) return values;
-    start = end + 1;
-  }
   return {};
 }
 

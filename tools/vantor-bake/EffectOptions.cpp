@@ -1,5 +1,7 @@
 #include "EffectOptions.h"
 
+#include "NumberList.h"
+
 #include <charconv>
 #include <string_view>
 
@@ -7,19 +9,9 @@ namespace vantor::bake {
 
 namespace {
 
-// Whole numbers split at commas, each from `min` to `max`; empty when the text is not `count` of them.
+// Exactly `count` whole numbers split at commas, each from `min` to `max`; empty otherwise.
 std::vector<int> Numbers(std::string_view text, std::size_t count, int min, int max) {
-  std::vector<int> values;
-  for (std::size_t start = 0; start <= text.size();) {
-    std::size_t comma = text.find(',', start);
-    if (comma == std::string_view::npos) comma = text.size();
-    int value = 0;
-    const char* end = text.data() + comma;
-    const auto [ptr, error] = std::from_chars(text.data() + start, end, value);
-    if (comma == start || error != std::errc() || ptr != end || value < min || value > max) return {};
-    values.push_back(value);
-    start = comma + 1;
-  }
+  std::vector<int> values = NumberList(text, ',', count, min, max);
   return values.size() == count ? values : std::vector<int>{};
 }
 
