@@ -24,6 +24,8 @@
 
 namespace vantor {
 
+class LayerCache;
+struct GlyphLayers;
 using platform::LOGFONTA;
 
 /// The glyph texture engine: the current font, the option tables, the glyph
@@ -166,11 +168,16 @@ class Fonter {
 
  private:
   void BuildWith(const LOGFONTA* desc);
+  // The effect layers of `glyph` drawn with `face`, kept from packing its box to drawing its page.
+  const GlyphLayers& EffectLayers(platform::SizedFace& face, const SetGlyph& glyph, const Effects& effects);
+  // Draws the effect layers of `glyphs` ahead, their outlines stroked on two threads.
+  void PrepareEffectLayers(platform::SizedFace& face, const std::vector<SetGlyph>& glyphs, const Effects& effects);
   const LOGFONTA* UsableDescription() const;
   void MakeFallbackFonts();
 
   std::vector<std::string> fallbackNames_;
   std::vector<std::unique_ptr<platform::Font>> fallbackFonts_;  // sized to the font's pixels per em
+  std::unique_ptr<LayerCache> layers_;  // let go by every Build: its layers are the font's
 };
 
 }  // namespace vantor

@@ -55,4 +55,28 @@ void SizedFace::RenderAhead(const std::vector<Pending>& pending) {
   }
 }
 
+std::vector<RenderedGlyph> SizedFace::StrokedGlyphs(const std::vector<CharacterName>& characters, int radius) {
+  std::vector<FT_UInt> indices;
+  indices.reserve(characters.size());
+  for (const CharacterName& name : characters) {
+    indices.push_back(name.byte >= 0 ? glyphIndex_[static_cast<std::uint8_t>(name.byte)] : CodePointIndex(name.codePoint));
+  }
+  std::vector<RenderedGlyph> stroked(indices.size());
+  std::shared_ptr<FontFile> twin = indices.size() > 1 ? file_->Reopen() : nullptr;
+  const FreeTypeSizePtr twinSize = twin ? NewSize(twin->Face(), emX_, emY_) : nullptr;
+  // The twin strokes the second half into slots of its own; this thread the first.
+  const std::size_t half = twinSize ? indices.size() / 2 : indices.size();
+  std::future<void> theirs;
+  if (half < indices.size()) {
+    theirs = std::async(std::launch::async, [&] {
+      for (std::size_t i = half; i < indices.size(); ++i) {
+        stroked[i] = Render(twin->Face(), twinSize.get(), style_, indices[i], radius);
+      }
+    });
+  }
+  for (std::size_t i = 0; i < half; ++i) stroked[i] = Render(indices[i], radius);
+  if (theirs.valid()) theirs.get();
+  return stroked;
+}
+
 }  // namespace vantor::platform
