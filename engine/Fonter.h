@@ -103,6 +103,12 @@ class Fonter {
   /// With `effects` (ignored for distance fields) each box grows to hold the glyph's
   /// outline and shadow, its offsets keeping the glyph where it stood.
   PackedSet PackGlyphBoxes(const SetLayout& cells, const BoxRules& rules, const Effects& effects = {});
+  /// The cells of `cells` (LayOutSet or TextureLayout) grown to hold `effects`: each cell
+  /// wider by what its glyph's outline and shadow reach past it on the left and right, every
+  /// cell taller by the most any reaches above and below, laid out again by the texture's
+  /// row rule; offsets keep each glyph on its pen and line, advances and the line height stay.
+  /// Without effects, for glyph boxes or distance fields, `cells` as they are.
+  SetLayout GrowCells(const SetLayout& cells, const Effects& effects);
   /// The face's own pair adjustments between the characters of `codePoints`, in pixels,
   /// sorted by first then second; none when nothing can draw. With fallback faces, pairs
   /// only between two characters drawn from the same face, each face's own.

@@ -76,7 +76,7 @@ std::string CheckEffectOptions(const BakeOptions& options) {
 }
 
 const char* EffectUsage() {
-  return "Effects (with --format fnt, fnt-xml or fnt-binary and the packed layout):\n"
+  return "Effects (with --format fnt, fnt-xml or fnt-binary):\n"
          "  --outline N  Stroke each glyph's outline outward by N pixels (1..16), round-joined,\n"
          "              drawn under the glyph.\n"
          "  --shadow DX,DY  Draw a copy of the glyph (and its outline) under it, moved DX right and\n"
@@ -84,9 +84,9 @@ const char* EffectUsage() {
          "  --colour C, --outline-colour C, --shadow-colour C  Colours as R,G,B (each 0..255) or\n"
          "              #RRGGBB: white glyph, black outline, black shadow at half opacity by default.\n"
          "              With any of these the pages hold colour (RGBA, not premultiplied): glyph\n"
-         "              over outline over shadow; each box grows to hold them, offsets keep the\n"
-         "              glyph where it stood. They need a descriptor format with packed boxes, and\n"
-         "              do not go with --sdf (a shader draws outlines from the field).\n";
+         "              over outline over shadow; each box (or cell, with --layout cells) grows to\n"
+         "              hold them, offsets keep the glyph where it stood. They need a descriptor\n"
+         "              format, and do not go with --sdf (a shader draws outlines from the field).\n";
 }
 
 }  // namespace vantor::bake
