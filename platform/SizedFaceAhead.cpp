@@ -5,6 +5,7 @@
 #include "platform/SizedFace.h"
 
 #include <algorithm>
+#include <atomic>
 #include <future>
 
 namespace vantor::platform {
@@ -62,19 +63,21 @@ std::vector<RenderedGlyph> SizedFace::StrokedGlyphs(const std::vector<CharacterN
     indices.push_back(name.byte >= 0 ? glyphIndex_[static_cast<std::uint8_t>(name.byte)] : CodePointIndex(name.codePoint));
   }
   std::vector<RenderedGlyph> stroked(indices.size());
-  std::shared_ptr<FontFile> twin = indices.size() > 1 ? file_->Reopen() : nullptr;
-  const FreeTypeSizePtr twinSize = twin ? NewSize(twin->Face(), emX_, emY_) : nullptr;
-  // The twin strokes the second half into slots of its own; this thread the first.
-  const std::size_t half = twinSize ? indices.size() / 2 : indices.size();
+  // Both threads take the next character not taken yet, so that a second thread the
+  // machine runs late (or never) costs this one nothing but the wait for its last.
+  std::atomic<std::size_t> next{0};
   std::future<void> theirs;
-  if (half < indices.size()) {
+  if (indices.size() > 1) {
     theirs = std::async(std::launch::async, [&] {
-      for (std::size_t i = half; i < indices.size(); ++i) {
+      const std::shared_ptr<FontFile> twin = file_->Reopen();
+      const FreeTypeSizePtr twinSize = twin ? NewSize(twin->Face(), emX_, emY_) : nullptr;
+      if (!twinSize) return;
+      for (std::size_t i = next++; i < indices.size(); i = next++) {
         stroked[i] = Render(twin->Face(), twinSize.get(), style_, indices[i], radius);
       }
     });
   }
-  for (std::size_t i = 0; i < half; ++i) stroked[i] = Render(indices[i], radius);
+  for (std::size_t i = next++; i < indices.size(); i = next++) stroked[i] = Render(indices[i], radius);
   if (theirs.valid()) theirs.get();
   return stroked;
 }
