@@ -35,7 +35,7 @@ void LayerCache::Prepare(platform::SizedFace& face, const std::vector<SetGlyph>&
                          bool mono, int spread) {
   Select(face, effects, mono, spread);
   // In batches, so no more is stroked ahead than the budget keeps.
-  constexpr std::size_t kBatch = 256;
+  constexpr std::size_t kBatch = 64;
   std::vector<const SetGlyph*> pending;
   for (const SetGlyph& glyph : glyphs) {
     if (!kept_.contains(KeyOf(glyph))) pending.push_back(&glyph);

@@ -27,7 +27,7 @@ namespace vantor {
 class LayerCache {
  public:
   /// The most bytes of coverage kept; past it layers are drawn each time they are asked for.
-  static constexpr std::size_t kMaxBytes = std::size_t{128} << 20;
+  static constexpr std::size_t kMaxBytes = std::size_t{64} << 20;
 
   /// The layers of `glyph` drawn with `face` (LayersOf), kept from an earlier call when it asked
   /// for the same; the reference holds until the next call or Clear.
