@@ -10,7 +10,8 @@ const GlyphLayers& Fonter::EffectLayers(platform::SizedFace& face, const SetGlyp
   return layers_->Layers(face, glyph, effects, GetQuality() == platform::kNonAntialiasedQuality, FieldSpread());
 }
 
-void Fonter::PrepareEffectLayers(platform::SizedFace& face, const std::vector<SetGlyph>& glyphs, const Effects& effects) {
+void Fonter::PrepareEffectLayers(platform::SizedFace& face, const std::vector<SetGlyph>& glyphs,
+                                 const Effects& effects) {
   layers_->Prepare(face, glyphs, effects, GetQuality() == platform::kNonAntialiasedQuality, FieldSpread());
 }
 

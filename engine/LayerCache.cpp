@@ -44,8 +44,9 @@ void LayerCache::Prepare(platform::SizedFace& face, const std::vector<SetGlyph>&
     const std::size_t end = std::min(pending.size(), start + kBatch);
     std::vector<platform::SizedFace::CharacterName> names;
     for (std::size_t i = start; i < end; ++i) names.push_back({pending[i]->byte, pending[i]->codePoint});
-    const std::vector<platform::RenderedGlyph> stroked =
-        effects.outline > 0 ? face.StrokedGlyphs(names, effects.outline) : std::vector<platform::RenderedGlyph>(names.size());
+    const std::vector<platform::RenderedGlyph> stroked = effects.outline > 0
+                                                             ? face.StrokedGlyphs(names, effects.outline)
+                                                             : std::vector<platform::RenderedGlyph>(names.size());
     for (std::size_t i = start; i < end; ++i) {
       Keep(KeyOf(*pending[i]), LayersOf(face, *pending[i], stroked[i - start], effects, mono));
     }

@@ -60,7 +60,8 @@ std::vector<RenderedGlyph> SizedFace::StrokedGlyphs(const std::vector<CharacterN
   std::vector<FT_UInt> indices;
   indices.reserve(characters.size());
   for (const CharacterName& name : characters) {
-    indices.push_back(name.byte >= 0 ? glyphIndex_[static_cast<std::uint8_t>(name.byte)] : CodePointIndex(name.codePoint));
+    const bool byte = name.byte >= 0;
+    indices.push_back(byte ? glyphIndex_[static_cast<std::uint8_t>(name.byte)] : CodePointIndex(name.codePoint));
   }
   std::vector<RenderedGlyph> stroked(indices.size());
   // Both threads take the next character not taken yet, so that a second thread the

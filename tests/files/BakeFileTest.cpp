@@ -143,7 +143,8 @@ TEST(BakeFile, EveryKeyIsACommandLineOptionTakingWhatTheKeyTakes) {
     if (key == "params" || key == "output" || key == "font" || key == "height") continue;
     // A key given true is refused exactly when the key takes a value.
     WriteFile(dir.Path("fonts.toml"), table + key + " = true\n");
-    const bool takesValue = Bake({"--config", dir.Path("fonts.toml")}).err.find(": " + key + " takes ") != std::string::npos;
+    const std::string refused = Bake({"--config", dir.Path("fonts.toml")}).err;
+    const bool takesValue = refused.find(": " + key + " takes ") != std::string::npos;
     const BakeRun alone = Bake({"--" + key});
     const BakeRun given = takesValue ? Bake({"--" + key, "1"}) : alone;
     EXPECT_EQ(given.err.find("unknown option"), std::string::npos) << key << ": " << given.err;
