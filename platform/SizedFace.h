@@ -68,8 +68,9 @@ class SizedFace {
     std::int32_t byte = -1;
     char32_t codePoint = 0;
   };
-  /// StrokedGlyph (or StrokedCodePointGlyph) of each of `characters`, in order, half of them
-  /// on a second thread as RenderAhead renders; none is kept.
+  /// StrokedGlyph (or StrokedCodePointGlyph) of each of `characters`, in order, shared with a
+  /// second thread on the face opened anew (as RenderAhead does), each taking the next
+  /// character as it comes free; none is kept.
   std::vector<RenderedGlyph> StrokedGlyphs(const std::vector<CharacterName>& characters, int radius);
   /// The Unicode code point byte `byte` stands for (the byte itself in the symbol set); -1 for none.
   std::int32_t CodePoint(std::uint8_t byte) const { return codePoints_[byte]; }

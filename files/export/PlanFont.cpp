@@ -1,5 +1,6 @@
-// What a bake's descriptor holds: the cells of the engine's layout, or those
-// characters as packed glyph boxes; and the settings no engine font can keep.
+// What a bake's descriptor holds: the cells of the engine's layout (grown to hold
+// any effects), or those characters as packed glyph boxes; and the settings no
+// engine font can keep.
 #include "files/export/BakeOutputs.h"
 
 #include <algorithm>
