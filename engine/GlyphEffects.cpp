@@ -179,12 +179,14 @@ void CompositeLayers(const GlyphLayers& layers, const Effects& effects, ColourIm
       const std::uint8_t outline = outlineRow.At(cx);
       const std::uint8_t shadow = shadowRow.At(cx);
       // Where no layer covers the pixel it keeps what it holds; where the glyph covers it
-      // fully it is the glyph's colour: what the blend gives, without blending.
+      // fully it is the glyph's colour, and where the outline does and the glyph not at
+      // all, the outline's: what the blend gives, without blending.
       if (glyph == 0 && outline == 0 && shadow == 0) continue;
-      if (glyph == 255) {
-        out[0] = static_cast<std::uint8_t>(effects.colour >> 16);
-        out[1] = static_cast<std::uint8_t>(effects.colour >> 8);
-        out[2] = static_cast<std::uint8_t>(effects.colour);
+      if (glyph == 255 || (glyph == 0 && outline == 255)) {
+        const std::uint32_t colour = glyph == 255 ? effects.colour : effects.outlineColour;
+        out[0] = static_cast<std::uint8_t>(colour >> 16);
+        out[1] = static_cast<std::uint8_t>(colour >> 8);
+        out[2] = static_cast<std::uint8_t>(colour);
         out[3] = 255;
         continue;
       }
