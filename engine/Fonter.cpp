@@ -1,4 +1,5 @@
 #include "engine/Fonter.h"
+#include "engine/LayerCache.h"
 
 #include "platform/MemoryContext.h"
 
@@ -16,7 +17,11 @@ constexpr std::uint8_t kStartQuality = 0;   // DEFAULT_QUALITY
 
 }  // namespace
 
-Fonter::Fonter() : charsets(CharsetOptions()), qualities(QualityOptions()), weights(WeightOptions()) {
+Fonter::Fonter()
+    : charsets(CharsetOptions()),
+      qualities(QualityOptions()),
+      weights(WeightOptions()),
+      layers_(std::make_unique<LayerCache>()) {
   // The start description is the font a fresh drawing context has, resized and restyled.
   platform::MemoryContext context(fontSystem);
   LOGFONTA desc = context.GetCurrentFontDescription();

@@ -24,6 +24,8 @@
 
 namespace vantor {
 
+class LayerCache;
+struct GlyphLayers;
 using platform::LOGFONTA;
 
 /// The glyph texture engine: the current font, the option tables, the glyph
@@ -101,6 +103,12 @@ class Fonter {
   /// With `effects` (ignored for distance fields) each box grows to hold the glyph's
   /// outline and shadow, its offsets keeping the glyph where it stood.
   PackedSet PackGlyphBoxes(const SetLayout& cells, const BoxRules& rules, const Effects& effects = {});
+  /// The cells of `cells` (LayOutSet or TextureLayout) grown to hold `effects`: each cell
+  /// wider by what its glyph's outline and shadow reach past it on the left and right, every
+  /// cell taller by the most any reaches above and below, laid out again by the texture's
+  /// row rule; offsets keep each glyph on its pen and line, advances and the line height stay.
+  /// Without effects, for glyph boxes or distance fields, `cells` as they are.
+  SetLayout GrowCells(const SetLayout& cells, const Effects& effects);
   /// The face's own pair adjustments between the characters of `codePoints`, in pixels,
   /// sorted by first then second; none when nothing can draw. With fallback faces, pairs
   /// only between two characters drawn from the same face, each face's own.
@@ -166,11 +174,16 @@ class Fonter {
 
  private:
   void BuildWith(const LOGFONTA* desc);
+  // The effect layers of `glyph` drawn with `face`, kept from packing its box to drawing its page.
+  const GlyphLayers& EffectLayers(platform::SizedFace& face, const SetGlyph& glyph, const Effects& effects);
+  // Draws the effect layers of `glyphs` ahead, their outlines stroked on two threads.
+  void PrepareEffectLayers(platform::SizedFace& face, const std::vector<SetGlyph>& glyphs, const Effects& effects);
   const LOGFONTA* UsableDescription() const;
   void MakeFallbackFonts();
 
   std::vector<std::string> fallbackNames_;
   std::vector<std::unique_ptr<platform::Font>> fallbackFonts_;  // sized to the font's pixels per em
+  std::unique_ptr<LayerCache> layers_;  // let go by every Build: its layers are the font's
 };
 
 }  // namespace vantor

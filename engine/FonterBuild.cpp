@@ -1,4 +1,5 @@
 #include "engine/Fonter.h"
+#include "engine/LayerCache.h"
 #include "engine/LayoutWalk.h"
 #include "engine/TextureHeight.h"
 
@@ -46,6 +47,8 @@ void Fonter::Build(const LOGFONTA& desc) { BuildWith(&desc); }
 void Fonter::Build() { BuildWith(nullptr); }
 
 void Fonter::BuildWith(const LOGFONTA* desc) {
+  // Kept effect layers were drawn with the font as it was.
+  layers_->Clear();
   // 1. Font: a description replaces it, usable or not.
   if (desc != nullptr) {
     font.reset();

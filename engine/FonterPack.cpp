@@ -4,7 +4,6 @@
 #include "engine/GlyphPacker.h"
 
 #include "platform/MemoryContext.h"
-#include "platform/RenderMode.h"
 
 #include <algorithm>
 
@@ -14,9 +13,9 @@ namespace {
 
 enum Side { kUp, kRight, kDown, kLeft };
 
-// The ink of `glyph` with its effects: every layer's coverage, against the cell corner.
-platform::InkBox EffectInk(platform::SizedFace& face, const SetGlyph& glyph, const Effects& effects, bool mono) {
-  const platform::Rect extent = ExtentOf(LayersOf(face, glyph, effects, mono));
+// The ink of glyph layers: every layer's coverage, against the cell corner.
+platform::InkBox EffectInk(const GlyphLayers& layers) {
+  const platform::Rect extent = ExtentOf(layers);
   if (extent.Empty()) return {};
   return {extent.left, extent.top, extent.right - extent.left, extent.bottom - extent.top};
 }
@@ -28,7 +27,7 @@ PackedSet Fonter::PackGlyphBoxes(const SetLayout& cells, const BoxRules& rules, 
   platform::SizedFace* face = DrawingFace();
   // Effects are drawn from the font's face alone: a bake refuses them with fallback faces.
   const bool withEffects = effects.Any() && FieldSpread() == 0 && face != nullptr;
-  const bool mono = GetQuality() == platform::kNonAntialiasedQuality;
+  if (withEffects) PrepareEffectLayers(*face, cells.glyphs, effects);
 
   // Each box is the ink grown by the padding; a character without ink takes no room.
   std::vector<platform::InkBox> inks;
@@ -37,7 +36,7 @@ PackedSet Fonter::PackGlyphBoxes(const SetLayout& cells, const BoxRules& rules, 
   sizes.reserve(cells.glyphs.size());
   for (const SetGlyph& glyph : cells.glyphs) {
     platform::MemoryContext& context = contexts[glyph.face];
-    platform::InkBox ink = withEffects      ? EffectInk(*face, glyph, effects, mono)
+    platform::InkBox ink = withEffects      ? EffectInk(EffectLayers(*face, glyph, effects))
                            : glyph.byte >= 0 ? context.GetInkBox(static_cast<std::uint8_t>(glyph.byte))
                                              : context.GetCodePointInkBox(glyph.codePoint);
     // A fallback face's ink stands on the font's baseline.

@@ -52,22 +52,33 @@ Plane Union(const Plane& a, const Plane& b) {
   return out;
 }
 
-// A colour (channels 0..255) with its alpha (0..1), not premultiplied.
+// A colour premultiplied by its alpha: channels 0..255 times alpha, alpha 0..1.
 struct Paint {
   float r = 0, g = 0, b = 0, a = 0;
+
+  // Lays `colour` (0xRRGGBB) at `alpha` over this paint.
+  void Cover(std::uint32_t colour, float alpha) {
+    const float keep = 1 - alpha;
+    r = static_cast<float>((colour >> 16) & 0xFF) * alpha + r * keep;
+    g = static_cast<float>((colour >> 8) & 0xFF) * alpha + g * keep;
+    b = static_cast<float>(colour & 0xFF) * alpha + b * keep;
+    a = alpha + a * keep;
+  }
 };
 
-Paint Over(const Paint& top, const Paint& under) {
-  const float a = top.a + under.a * (1 - top.a);
-  if (a <= 0) return {};
-  const float keep = under.a * (1 - top.a);
-  return {(top.r * top.a + under.r * keep) / a, (top.g * top.a + under.g * keep) / a, (top.b * top.a + under.b * keep) / a,
-          a};
-}
+// One row of a plane: its values from column `left` to `right`, none elsewhere.
+struct PlaneRow {
+  const std::uint8_t* values = nullptr;
+  int left = 0;
+  int right = 0;
 
-Paint PaintOf(std::uint32_t colour, float alpha) {
-  return {static_cast<float>((colour >> 16) & 0xFF), static_cast<float>((colour >> 8) & 0xFF),
-          static_cast<float>(colour & 0xFF), alpha};
+  std::uint8_t At(int x) const { return x >= left && x < right ? values[x - left] : 0; }
+};
+
+PlaneRow RowOf(const Plane& plane, int y) {
+  if (plane.Empty() || y < plane.top || y >= plane.top + plane.height) return {};
+  return {plane.values.data() + static_cast<std::size_t>(y - plane.top) * static_cast<std::size_t>(plane.width),
+          plane.left, plane.left + plane.width};
 }
 
 std::uint8_t Byte(float value) { return static_cast<std::uint8_t>(std::clamp(value + 0.5f, 0.0f, 255.0f)); }
@@ -118,15 +129,19 @@ GlyphLayers MakeLayers(Plane glyph, Plane stroked, const Effects& effects, bool 
 }
 
 GlyphLayers LayersOf(platform::SizedFace& face, const SetGlyph& glyph, const Effects& effects, bool mono) {
-  const bool byte = glyph.byte >= 0;
   const auto code = static_cast<std::uint8_t>(glyph.byte);
-  Plane plane = PlaneOf(byte ? face.Glyph(code) : face.CodePointGlyph(glyph.codePoint), face.Ascent());
-  Plane stroked;
-  if (effects.outline > 0) {
-    stroked = PlaneOf(byte ? face.StrokedGlyph(code, effects.outline) : face.StrokedCodePointGlyph(glyph.codePoint, effects.outline),
-                      face.Ascent());
-  }
-  return MakeLayers(std::move(plane), std::move(stroked), effects, mono);
+  const platform::RenderedGlyph stroked =
+      effects.outline <= 0  ? platform::RenderedGlyph{}
+      : glyph.byte >= 0     ? face.StrokedGlyph(code, effects.outline)
+                            : face.StrokedCodePointGlyph(glyph.codePoint, effects.outline);
+  return LayersOf(face, glyph, stroked, effects, mono);
+}
+
+GlyphLayers LayersOf(platform::SizedFace& face, const SetGlyph& glyph, const platform::RenderedGlyph& stroked,
+                     const Effects& effects, bool mono) {
+  const auto code = static_cast<std::uint8_t>(glyph.byte);
+  Plane plane = PlaneOf(glyph.byte >= 0 ? face.Glyph(code) : face.CodePointGlyph(glyph.codePoint), face.Ascent());
+  return MakeLayers(std::move(plane), effects.outline > 0 ? PlaneOf(stroked, face.Ascent()) : Plane{}, effects, mono);
 }
 
 platform::Rect ExtentOf(const GlyphLayers& layers) {
@@ -147,21 +162,44 @@ void CompositeLayers(const GlyphLayers& layers, const Effects& effects, ColourIm
                      std::int64_t y) {
   const platform::Rect extent = ExtentOf(layers);
   const float opacity = effects.shadowOpacity / 255.0f;
-  for (int cy = extent.top; cy < extent.bottom; ++cy) {
-    const std::int64_t py = y + cy;
-    if (py < 0 || py >= page.height) continue;
-    for (int cx = extent.left; cx < extent.right; ++cx) {
-      const std::int64_t px = x + cx;
-      if (px < 0 || px >= page.width) continue;
-      std::uint8_t* out = page.rgba.data() + (static_cast<std::size_t>(py) * static_cast<std::size_t>(page.width) +
-                                              static_cast<std::size_t>(px)) * 4;
-      Paint paint{static_cast<float>(out[0]), static_cast<float>(out[1]), static_cast<float>(out[2]), out[3] / 255.0f};
-      paint = Over(PaintOf(effects.shadowColour, layers.shadow.At(cx, cy) / 255.0f * opacity), paint);
-      paint = Over(PaintOf(effects.outlineColour, layers.outline.At(cx, cy) / 255.0f), paint);
-      paint = Over(PaintOf(effects.colour, layers.glyph.At(cx, cy) / 255.0f), paint);
-      out[0] = Byte(paint.r);
-      out[1] = Byte(paint.g);
-      out[2] = Byte(paint.b);
+  // The extent clipped to the page, against the cell corner.
+  const auto left = static_cast<int>(std::max<std::int64_t>(extent.left, -x));
+  const auto right = static_cast<int>(std::min<std::int64_t>(extent.right, page.width - x));
+  const auto top = static_cast<int>(std::max<std::int64_t>(extent.top, -y));
+  const auto bottom = static_cast<int>(std::min<std::int64_t>(extent.bottom, page.height - y));
+  if (left >= right) return;
+  for (int cy = top; cy < bottom; ++cy) {
+    const PlaneRow glyphRow = RowOf(layers.glyph, cy);
+    const PlaneRow outlineRow = RowOf(layers.outline, cy);
+    const PlaneRow shadowRow = RowOf(layers.shadow, cy);
+    std::uint8_t* out = page.rgba.data() + (static_cast<std::size_t>(y + cy) * static_cast<std::size_t>(page.width) +
+                                            static_cast<std::size_t>(x + left)) * 4;
+    for (int cx = left; cx < right; ++cx, out += 4) {
+      const std::uint8_t glyph = glyphRow.At(cx);
+      const std::uint8_t outline = outlineRow.At(cx);
+      const std::uint8_t shadow = shadowRow.At(cx);
+      // Where no layer covers the pixel it keeps what it holds; where the glyph covers it
+      // fully it is the glyph's colour, and where the outline does and the glyph not at
+      // all, the outline's: what the blend gives, without blending.
+      if (glyph == 0 && outline == 0 && shadow == 0) continue;
+      if (glyph == 255 || (glyph == 0 && outline == 255)) {
+        const std::uint32_t colour = glyph == 255 ? effects.colour : effects.outlineColour;
+        out[0] = static_cast<std::uint8_t>(colour >> 16);
+        out[1] = static_cast<std::uint8_t>(colour >> 8);
+        out[2] = static_cast<std::uint8_t>(colour);
+        out[3] = 255;
+        continue;
+      }
+      const float under = out[3] / 255.0f;
+      Paint paint{out[0] * under, out[1] * under, out[2] * under, under};
+      paint.Cover(effects.shadowColour, shadow / 255.0f * opacity);
+      paint.Cover(effects.outlineColour, outline / 255.0f);
+      paint.Cover(effects.colour, glyph / 255.0f);
+      // Pages are not premultiplied: a colour is its premultiplied value over its alpha.
+      const float unpremultiply = paint.a > 0 ? 1 / paint.a : 0;
+      out[0] = Byte(paint.r * unpremultiply);
+      out[1] = Byte(paint.g * unpremultiply);
+      out[2] = Byte(paint.b * unpremultiply);
       out[3] = Byte(paint.a * 255.0f);
     }
   }

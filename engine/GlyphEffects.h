@@ -58,6 +58,9 @@ GlyphLayers MakeLayers(Plane glyph, Plane stroked, const Effects& effects, bool 
 /// The layers of `glyph` (by its byte, or its code point) drawn with `face`; with `mono`
 /// the shadow stays without antialiasing, as the glyph and its stroke already are.
 GlyphLayers LayersOf(platform::SizedFace& face, const SetGlyph& glyph, const Effects& effects, bool mono);
+/// The same from `stroked`, the glyph's StrokedGlyph by the outline width (read only with an outline).
+GlyphLayers LayersOf(platform::SizedFace& face, const SetGlyph& glyph, const platform::RenderedGlyph& stroked,
+                     const Effects& effects, bool mono);
 
 /// The smallest rectangle against the cell corner holding every layer's coverage.
 platform::Rect ExtentOf(const GlyphLayers& layers);

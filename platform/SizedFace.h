@@ -63,6 +63,15 @@ class SizedFace {
   /// (grey where Glyph gives subpixel colour); not kept. A bitmap-only character comes unstroked.
   RenderedGlyph StrokedGlyph(std::uint8_t byte, int radius);
   RenderedGlyph StrokedCodePointGlyph(char32_t codePoint, int radius);
+  /// A character named by its byte in the font's code page or, with byte -1, by its code point.
+  struct CharacterName {
+    std::int32_t byte = -1;
+    char32_t codePoint = 0;
+  };
+  /// StrokedGlyph (or StrokedCodePointGlyph) of each of `characters`, in order, shared with a
+  /// second thread on the face opened anew (as RenderAhead does), each taking the next
+  /// character as it comes free; none is kept.
+  std::vector<RenderedGlyph> StrokedGlyphs(const std::vector<CharacterName>& characters, int radius);
   /// The Unicode code point byte `byte` stands for (the byte itself in the symbol set); -1 for none.
   std::int32_t CodePoint(std::uint8_t byte) const { return codePoints_[byte]; }
   /// True when the face has its own glyph for byte `byte` (not the missing-glyph shape).

@@ -7,6 +7,7 @@
 #include "platform/BuildStop.h"
 
 #include <algorithm>
+#include <atomic>
 #include <future>
 
 namespace vantor::platform {
@@ -56,6 +57,33 @@ void SizedFace::RenderAhead(const std::vector<Pending>& pending) {
     std::vector<RenderedGlyph> rendered = theirs.get();
     for (std::size_t i = half; i < end; ++i) KeepIfRoom(*pending[i].first, std::move(rendered[i - half]));
   }
+}
+
+std::vector<RenderedGlyph> SizedFace::StrokedGlyphs(const std::vector<CharacterName>& characters, int radius) {
+  std::vector<FT_UInt> indices;
+  indices.reserve(characters.size());
+  for (const CharacterName& name : characters) {
+    const bool byte = name.byte >= 0;
+    indices.push_back(byte ? glyphIndex_[static_cast<std::uint8_t>(name.byte)] : CodePointIndex(name.codePoint));
+  }
+  std::vector<RenderedGlyph> stroked(indices.size());
+  // Both threads take the next character not taken yet, so that a second thread the
+  // machine runs late (or never) costs this one nothing but the wait for its last.
+  std::atomic<std::size_t> next{0};
+  std::future<void> theirs;
+  if (indices.size() > 1) {
+    theirs = std::async(std::launch::async, [&] {
+      const std::shared_ptr<FontFile> twin = file_->Reopen();
+      const FreeTypeSizePtr twinSize = twin ? NewSize(twin->Face(), emX_, emY_) : nullptr;
+      if (!twinSize) return;
+      for (std::size_t i = next++; i < indices.size(); i = next++) {
+        stroked[i] = Render(twin->Face(), twinSize.get(), style_, indices[i], radius);
+      }
+    });
+  }
+  for (std::size_t i = next++; i < indices.size(); i = next++) stroked[i] = Render(indices[i], radius);
+  if (theirs.valid()) theirs.get();
+  return stroked;
 }
 
 }  // namespace vantor::platform

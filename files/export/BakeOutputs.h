@@ -42,12 +42,12 @@ struct OutputChoice {
   bool params = false;                     ///< BASE.tga and BASE.txt
   std::optional<OutputFormat> descriptor;  ///< BASE.fnt in this descriptor format, and its pages
   LayoutChoice layout;                     ///< how the descriptor's pages are laid out
-  Effects effects;                         ///< outline, shadow and colours of a packed descriptor's pages
+  Effects effects;                         ///< outline, shadow and colours of a descriptor's pages
 
   friend bool operator==(const OutputChoice&, const OutputChoice&) = default;
 };
 
-/// Why `choice` cannot draw its effects (they need glyph boxes of a descriptor, and no
+/// Why `choice` cannot draw its effects (they need a descriptor, in glyph boxes or cells, and no
 /// params pair or distance field, `distanceField`, beside them); empty when it can or has none.
 std::string RefusedEffects(const OutputChoice& choice, bool distanceField);
 

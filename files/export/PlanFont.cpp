@@ -1,5 +1,6 @@
-// What a bake's descriptor holds: the cells of the engine's layout, or those
-// characters as packed glyph boxes; and the settings no engine font can keep.
+// What a bake's descriptor holds: the cells of the engine's layout (grown to hold
+// any effects), or those characters as packed glyph boxes; and the settings no
+// engine font can keep.
 #include "files/export/BakeOutputs.h"
 
 #include <algorithm>
@@ -59,9 +60,6 @@ std::string RefusedEffects(const OutputChoice& choice, bool distanceField) {
     return "--outline, --shadow and --colour need --format fnt, fnt-xml or fnt-binary: the params format keeps "
            "its white-with-alpha TGA";
   }
-  if (!choice.layout.packed) {
-    return "--outline, --shadow and --colour need glyph boxes: --layout cells keeps the texture's fixed cells";
-  }
   return {};
 }
 
@@ -72,6 +70,12 @@ PlannedFont PlanFont(Fonter& engine, const std::vector<char32_t>& codePoints, co
   // Without a descriptor, or without characters to place, there is nothing to lay out.
   if (!choice.descriptor || cells.glyphs.empty() || cells.cellHeight <= 0) return planned;
   if (planned.refused = RefusedSpacing(engine, cells); !planned.refused.empty()) return planned;
+  if (!choice.layout.packed && choice.effects.Any()) {
+    // The cells grow to hold the effects, and their pages are drawn in colour.
+    planned.font = {std::make_shared<const SetLayout>(engine.GrowCells(cells, choice.effects)), false};
+    planned.refused = RefusedCells(*planned.font.layout);
+    return planned;
+  }
   if (!choice.layout.packed) {
     planned.refused = RefusedCells(cells);
     return planned;

@@ -2,7 +2,7 @@
 # Bakes a Unicode character set on small pages, so that it needs several, in the
 # three BMFont variants and as an 8-bit descriptor of the same font, once in the
 # cells of a narrow texture and once as glyph boxes packed on pages of at most
-# 128 x 128 (more than 10, so the page numbers are zero-padded), and packed again
+# 128 x 128 (more than 10, so the page numbers are zero-padded), and both again
 # with an outline and a shadow in colour; then the npm
 # BMFont parsers read them and PIL checks every page file.
 #   check-pages.sh VANTOR_BAKE
@@ -16,13 +16,13 @@ fi
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-for layout in cells packed effects; do
-if [[ $layout == cells ]]; then
+for layout in cells packed effects cell-effects; do
+if [[ $layout == cells || $layout == cell-effects ]]; then
   font=(--font "DejaVu Sans" --height 24 --weight 400 --texture-width 40 --kerning 1 --leading 2 --layout cells)
 else
   font=(--font "DejaVu Sans" --height 24 --weight 400 --kerning 1 --leading 2 --page-size 128x128 --spacing 2,1)
 fi
-if [[ $layout == effects ]]; then
+if [[ $layout == effects || $layout == cell-effects ]]; then
   font+=(--outline 2 --shadow 2,2 --colour 255,200,0 --outline-colour '#2040A0')
 fi
 rm -rf "${work:?}"/*
@@ -35,7 +35,7 @@ grep -q "^vantor-bake: 10 characters not in the face, left out: U+4E00 U+4E01" "
 "$bake" "${font[@]}" "${chars[@]}" --format fnt-binary -o "$work/binary/font"
 "$bake" "${font[@]}" --charset 204 --format fnt -o "$work/eight/font"
 
-node "$here/check-pages.js" "$work"/{text,xml,binary}/font.fnt "$work/eight/font.fnt" "${layout/effects/packed}"
+node "$here/check-pages.js" "$work"/{text,xml,binary}/font.fnt "$work/eight/font.fnt" "${layout/#effects/packed}"
 
 /usr/bin/python3 - "$work/text" "$work/xml/font.fnt" "$layout" <<'PY'
 import os, sys
@@ -43,7 +43,7 @@ import xml.etree.ElementTree as ElementTree
 from PIL import Image
 folder = sys.argv[1]
 packed = sys.argv[3] in ("packed", "effects")
-effects = sys.argv[3] == "effects"
+effects = sys.argv[3] in ("effects", "cell-effects")
 xml_pages = [(p.get("id"), p.get("file")) for p in ElementTree.parse(sys.argv[2]).getroot().find("pages")]
 # Numbers of one width from 11 pages on, as a binary descriptor needs.
 digits = len(str(len(xml_pages) - 1)) if len(xml_pages) > 10 else 1

@@ -121,6 +121,37 @@ TEST(BakeFile, BadInputNamesFileLineAndKeyAndWritesNothing) {
   }
 }
 
+// The keys a bake file lists and the options the command line reads are one list:
+// every key is an option the command line knows, and a key that takes a value in a
+// bake file is an option that needs one on the command line.
+TEST(BakeFile, EveryKeyIsACommandLineOptionTakingWhatTheKeyTakes) {
+  TempDir dir;
+  const std::string table = "[[font]]\nfont = \"DejaVu Sans\"\nheight = 24\noutput = \"x\"\n";
+  WriteFile(dir.Path("fonts.toml"), table + "nokey = 1\n");
+  std::string listed = Bake({"--config", dir.Path("fonts.toml")}).err;
+  if (!listed.empty() && listed.back() == '\n') listed.pop_back();
+  const std::string lead = "; the keys are ";
+  ASSERT_NE(listed.find(lead), std::string::npos) << listed;
+  std::vector<std::string> keys;
+  for (std::size_t at = listed.find(lead) + lead.size(); at < listed.size();) {
+    const std::size_t comma = std::min(listed.find(", ", at), listed.size());
+    keys.push_back(listed.substr(at, comma - at));
+    at = comma + 2;
+  }
+  ASSERT_GT(keys.size(), 20u);
+  for (const std::string& key : keys) {
+    if (key == "params" || key == "output" || key == "font" || key == "height") continue;
+    // A key given true is refused exactly when the key takes a value.
+    WriteFile(dir.Path("fonts.toml"), table + key + " = true\n");
+    const std::string refused = Bake({"--config", dir.Path("fonts.toml")}).err;
+    const bool takesValue = refused.find(": " + key + " takes ") != std::string::npos;
+    const BakeRun alone = Bake({"--" + key});
+    const BakeRun given = takesValue ? Bake({"--" + key, "1"}) : alone;
+    EXPECT_EQ(given.err.find("unknown option"), std::string::npos) << key << ": " << given.err;
+    EXPECT_EQ(alone.err.starts_with("vantor-bake: --" + key + " needs a value\n"), takesValue) << key << ": " << alone.err;
+  }
+}
+
 TEST(BakeFile, FilesThatAreNotBakeFilesAreRefused) {
   TempDir dir;
   ::mkdir(dir.Path("folder").c_str(), 0755);

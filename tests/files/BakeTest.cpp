@@ -130,8 +130,9 @@ TEST(VantorBake, EffectRefusalsNameTheOptionAndItsRange) {
       {kDejaVu32 + std::vector<std::string>{"--outline", "2", "-o", "@/x"}, 2,
        "--outline, --shadow and --colour need --format fnt, fnt-xml or fnt-binary: the params format keeps"},
       {fnt + std::vector<std::string>{"--format", "params", "--shadow", "1,1"}, 2, "--outline, --shadow and --colour need"},
-      {fnt + std::vector<std::string>{"--layout", "cells", "--outline", "1"}, 2,
-       "--outline, --shadow and --colour need glyph boxes: --layout cells"},
+      // Cells grow to hold the outline: past the texture's width they are refused as wide cells are.
+      {fnt + std::vector<std::string>{"--layout", "cells", "--texture-width", "48", "--outline", "16"}, 2,
+       "the cell of U+2030 is 66 pixels wide, wider than the page of 48 pixels"},
       {std::vector<std::string>{"--list-fonts", "--outline", "1"}, 2, "--list-fonts takes no other argument"},
   };
   ExpectRefused(dir, refusals);

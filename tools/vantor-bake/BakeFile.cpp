@@ -17,64 +17,16 @@ namespace {
 // Bake files are a few tables of short values; anything larger is not one.
 constexpr std::size_t kMaxBakeFileSize = 1 << 20;
 
-enum class Kind {
-  Flag,    // true gives the option, false leaves it out
-  Number,  // a whole number
-  Value,   // a text or a whole number
-  Path,    // a text naming a file, relative to the bake file's folder
-  Values,  // a value, or a list of them: the option once for each
-  Paths,   // a path, or a list of them
-};
-
-struct Key {
-  std::string_view name;
-  std::string_view option;  // empty: the params file, given without an option
-  Kind kind;
-};
-
-constexpr Key kKeys[] = {
-    {"params", "", Kind::Path},
-    {"font", "--font", Kind::Value},
-    {"font-file", "--font-file", Kind::Paths},
-    {"fallback", "--fallback", Kind::Values},
-    {"height", "--height", Kind::Number},
-    {"width", "--width", Kind::Number},
-    {"weight", "--weight", Kind::Number},
-    {"italic", "--italic", Kind::Flag},
-    {"charset", "--charset", Kind::Number},
-    {"quality", "--quality", Kind::Number},
-    {"texture-width", "--texture-width", Kind::Number},
-    {"leading", "--leading", Kind::Number},
-    {"kerning", "--kerning", Kind::Number},
-    {"chars", "--chars", Kind::Values},
-    {"chars-file", "--chars-file", Kind::Paths},
-    {"format", "--format", Kind::Values},
-    {"sdf", "--sdf", Kind::Number},
-    {"strict", "--strict", Kind::Flag},
-    {"layout", "--layout", Kind::Value},
-    {"padding", "--padding", Kind::Value},
-    {"spacing", "--spacing", Kind::Value},
-    {"page-size", "--page-size", Kind::Value},
-    {"no-pot", "--no-pot", Kind::Flag},
-    {"outline", "--outline", Kind::Number},
-    {"shadow", "--shadow", Kind::Value},
-    {"shadow-blur", "--shadow-blur", Kind::Number},
-    {"colour", "--colour", Kind::Value},
-    {"outline-colour", "--outline-colour", Kind::Value},
-    {"shadow-colour", "--shadow-colour", Kind::Value},
-    {"output", "-o", Kind::Path},
-};
-
-const Key* FindKey(std::string_view name) {
-  for (const Key& key : kKeys) {
-    if (key.name == name) return &key;
+const BakeOption* FindKey(std::string_view name) {
+  for (const BakeOption& option : BakeOptionList()) {
+    if (option.Key() == name) return &option;
   }
   return nullptr;
 }
 
 std::string KeyList() {
   std::string list;
-  for (const Key& key : kKeys) list += (list.empty() ? "" : ", ") + std::string(key.name);
+  for (const BakeOption& option : BakeOptionList()) list += (list.empty() ? "" : ", ") + std::string(option.Key());
   return list;
 }
 
@@ -91,28 +43,28 @@ struct TableArgs {
 };
 
 // The argument a scalar stands for, or empty with `error` set.
-std::optional<std::string> Scalar(const toml::node& node, Kind kind, const std::string& folder) {
-  if (kind == Kind::Number || kind == Kind::Value || kind == Kind::Values) {
+std::optional<std::string> Scalar(const toml::node& node, OptionValue kind, const std::string& folder) {
+  if (kind == OptionValue::Number || kind == OptionValue::Value || kind == OptionValue::Values) {
     if (const auto number = node.value_exact<std::int64_t>()) return std::to_string(*number);
-    if (kind == Kind::Number) return std::nullopt;
+    if (kind == OptionValue::Number) return std::nullopt;
   }
   const auto text = node.value_exact<std::string>();
   if (!text) return std::nullopt;
-  if (kind == Kind::Path || kind == Kind::Paths) {
+  if (kind == OptionValue::Path || kind == OptionValue::Paths) {
     const std::filesystem::path given(*text);
     if (!text->empty() && given.is_relative() && !folder.empty()) return (std::filesystem::path(folder) / given).string();
   }
   return *text;
 }
 
-std::string_view KindText(Kind kind) {
+std::string_view KindText(OptionValue kind) {
   switch (kind) {
-    case Kind::Flag: return "true or false";
-    case Kind::Number: return "a whole number";
-    case Kind::Value: return "a text or a whole number";
-    case Kind::Path: return "a file name in quotes";
-    case Kind::Values: return "a text, a whole number or a list of them";
-    case Kind::Paths: return "a file name in quotes or a list of them";
+    case OptionValue::Flag: return "true or false";
+    case OptionValue::Number: return "a whole number";
+    case OptionValue::Value: return "a text or a whole number";
+    case OptionValue::Path: return "a file name in quotes";
+    case OptionValue::Values: return "a text, a whole number or a list of them";
+    case OptionValue::Paths: return "a file name in quotes or a list of them";
   }
   return {};
 }
@@ -122,52 +74,52 @@ TableArgs ArgsOf(const toml::table& table, const std::string& path, const std::s
   TableArgs out;
   for (const auto& [name, node] : table) {
     const std::string where = Where(path, node.source());
-    const Key* key = FindKey(name.str());
+    const BakeOption* key = FindKey(name.str());
     if (key == nullptr) {
       out.error = where + ": unknown key \"" + std::string(name.str()) + "\"; the keys are " + KeyList();
       return out;
     }
     const auto refuse = [&] {
-      out.error = where + ": " + std::string(key->name) + " takes " + std::string(KindText(key->kind));
+      out.error = where + ": " + std::string(key->Key()) + " takes " + std::string(KindText(key->value));
     };
     std::vector<const toml::node*> items;
-    if (const toml::array* array = node.as_array(); array && (key->kind == Kind::Values || key->kind == Kind::Paths)) {
+    if (const toml::array* array = node.as_array(); array && (key->value == OptionValue::Values || key->value == OptionValue::Paths)) {
       for (const toml::node& item : *array) items.push_back(&item);
     } else {
       items.push_back(&node);
     }
-    if (key->kind == Kind::Flag) {
+    if (key->value == OptionValue::Flag) {
       const auto flag = node.value_exact<bool>();
       if (!flag) {
         refuse();
         return out;
       }
-      if (*flag && !overridden.count(std::string(key->option))) {
-        out.args.emplace_back(key->option);
+      if (*flag && !overridden.count(std::string(key->flag))) {
+        out.args.emplace_back(key->flag);
         out.lines.push_back(node.source().begin.line);
-        out.keys.push_back(key->name);
+        out.keys.push_back(key->Key());
       }
       continue;
     }
     std::vector<std::string> values;
     for (const toml::node* item : items) {
-      const std::optional<std::string> value = Scalar(*item, key->kind, folder);
+      const std::optional<std::string> value = Scalar(*item, key->value, folder);
       if (!value) {
         refuse();
         return out;
       }
       values.push_back(*value);
     }
-    if (overridden.count(key->option.empty() ? std::string("params") : std::string(key->option))) continue;
+    if (overridden.count(key->flag.empty() ? std::string("params") : std::string(key->flag))) continue;
     for (const std::string& value : values) {
-      if (!key->option.empty()) {
-        out.args.emplace_back(key->option);
+      if (!key->flag.empty()) {
+        out.args.emplace_back(key->flag);
         out.lines.push_back(node.source().begin.line);
-        out.keys.push_back(key->name);
+        out.keys.push_back(key->Key());
       }
       out.args.push_back(value);
       out.lines.push_back(node.source().begin.line);
-      out.keys.push_back(key->name);
+      out.keys.push_back(key->Key());
     }
   }
   return out;
@@ -178,10 +130,11 @@ std::set<std::string> GivenOptions(const std::vector<std::string>& overrides) {
   std::set<std::string> given;
   for (std::size_t i = 0; i < overrides.size(); ++i) {
     const std::string& arg = overrides[i];
-    const auto known = std::find_if(std::begin(kKeys), std::end(kKeys), [&](const Key& key) { return key.option == arg; });
-    if (known != std::end(kKeys)) {
+    const std::span<const BakeOption> options = BakeOptionList();
+    const auto known = std::find_if(options.begin(), options.end(), [&](const BakeOption& option) { return option.flag == arg; });
+    if (known != options.end()) {
       given.insert(arg);
-      if (known->kind != Kind::Flag) ++i;
+      if (known->value != OptionValue::Flag) ++i;
     } else if (arg.empty() || arg[0] != '-') {
       given.insert("params");
     }

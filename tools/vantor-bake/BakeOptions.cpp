@@ -2,6 +2,7 @@
 
 #include "EffectOptions.h"
 #include "ListedName.h"
+#include "NumberList.h"
 
 #include "engine/Fonter.h"
 #include "files/formats/CharacterSet.h"
@@ -16,6 +17,46 @@
 namespace vantor::bake {
 
 namespace {
+
+constexpr BakeOption kBakeOptions[] = {
+    {"", OptionValue::Path},
+    {"--font", OptionValue::Value},
+    {"--font-file", OptionValue::Paths},
+    {"--fallback", OptionValue::Values},
+    {"--height", OptionValue::Number},
+    {"--width", OptionValue::Number},
+    {"--weight", OptionValue::Number},
+    {"--italic", OptionValue::Flag},
+    {"--charset", OptionValue::Number},
+    {"--quality", OptionValue::Number},
+    {"--texture-width", OptionValue::Number},
+    {"--leading", OptionValue::Number},
+    {"--kerning", OptionValue::Number},
+    {"--chars", OptionValue::Values},
+    {"--chars-file", OptionValue::Paths},
+    {"--format", OptionValue::Values},
+    {"--sdf", OptionValue::Number},
+    {"--strict", OptionValue::Flag},
+    {"--layout", OptionValue::Value},
+    {"--padding", OptionValue::Value},
+    {"--spacing", OptionValue::Value},
+    {"--page-size", OptionValue::Value},
+    {"--no-pot", OptionValue::Flag},
+    {"--outline", OptionValue::Number},
+    {"--shadow", OptionValue::Value},
+    {"--shadow-blur", OptionValue::Number},
+    {"--colour", OptionValue::Value},
+    {"--outline-colour", OptionValue::Value},
+    {"--shadow-colour", OptionValue::Value},
+    {"-o", OptionValue::Path},
+};
+
+// True when `arg` is an option of the list that is given with a value.
+bool TakesValue(std::string_view arg) {
+  return std::any_of(std::begin(kBakeOptions), std::end(kBakeOptions), [&](const BakeOption& option) {
+    return !option.flag.empty() && option.flag == arg && option.value != OptionValue::Flag;
+  });
+}
 
 // A number option: its flag, the values it takes, and where it lands.
 struct NumberOption {
@@ -98,22 +139,6 @@ std::string ParseFormat(const std::string& name, bool& paramsGiven, BakeOptions&
   return {};
 }
 
-// Up to `count` whole numbers from `min` to `max`, split at `separator`; empty when the text is not such a list.
-std::vector<int> NumberList(const std::string& text, char separator, std::size_t count, int min, int max) {
-  std::vector<int> values;
-  std::size_t start = 0;
-  while (values.size() < count) {
-    const std::size_t end = std::min(text.find(separator, start), text.size());
-    int value = 0;
-    const auto [ptr, error] = std::from_chars(text.data() + start, text.data() + end, value);
-    if (end == start || error != std::errc() || ptr != text.data() + end || value < min || value > max) return {};
-    values.push_back(value);
-    if (end == text.size()) return values;
-    start = end + 1;
-  }
-  return {};
-}
-
 // The options of glyph boxes: --padding N or UP,RIGHT,DOWN,LEFT; --spacing N or H,V; --page-size W or WxH.
 std::string ParseBoxOption(const std::string& flag, const std::string& text, BoxRules& boxes) {
   if (flag == "--padding") {
@@ -138,6 +163,8 @@ std::string ParseBoxOption(const std::string& flag, const std::string& text, Box
 
 }  // namespace
 
+std::span<const BakeOption> BakeOptionList() { return kBakeOptions; }
+
 ParsedOptions ParseBakeOptions(const std::vector<std::string>& args) {
   ParsedOptions parsed;
   BakeOptions& options = parsed.options;
@@ -152,6 +179,7 @@ ParsedOptions ParseBakeOptions(const std::vector<std::string>& args) {
     const std::size_t at = i;  // the argument an error points at
     const std::string& arg = args[i];
     const bool hasValue = i + 1 < args.size();
+    if (!hasValue && TakesValue(arg)) return {options, arg + " needs a value", at};
     if (arg == "-h" || arg == "--help") {
       help = true;
     } else if (arg == "--list-fonts") {
@@ -161,46 +189,38 @@ ParsedOptions ParseBakeOptions(const std::vector<std::string>& args) {
     } else if (arg == "--strict") {
       options.strict = true;
     } else if (arg == "-o") {
-      if (!hasValue) return {options, arg + " needs a value", at};
       if (std::string error = ParseBase(args[++i], options); !error.empty()) return {options, error, at};
     } else if (arg == "--font") {
-      if (!hasValue) return {options, arg + " needs a value", at};
       // Control characters come escaped, as --list-fonts prints them.
       if (HasControlCharacter(args[i + 1])) return {options, "--font takes a name without control characters", at};
       options.face = NameFromListed(args[++i]);
       if (!files::IsUtf8(options.face)) return {options, "--font takes a name in UTF-8", at};
       fontGiven = true;
     } else if (arg == "--font-file") {
-      if (!hasValue) return {options, arg + " needs a value", at};
       if (args[i + 1].empty()) return {options, "--font-file needs a file name", at};
       options.fontFiles.push_back(args[++i]);
     } else if (arg == "--fallback") {
-      if (!hasValue) return {options, arg + " needs a value", at};
       if (args[i + 1].empty() || HasControlCharacter(args[i + 1])) {
         return {options, "--fallback takes a face name without control characters", at};
       }
       options.fallbacks.push_back(NameFromListed(args[++i]));
       if (!files::IsUtf8(options.fallbacks.back())) return {options, "--fallback takes a name in UTF-8", at};
     } else if (arg == "--format") {
-      if (!hasValue) return {options, arg + " needs a value", at};
       if (std::string error = ParseFormat(args[++i], paramsGiven, options); !error.empty()) return {options, error, at};
     } else if (arg == "--no-pot") {
       options.outputs.layout.boxes.powerOfTwo = false;
       boxOptions.push_back(arg);
     } else if (arg == "--layout") {
-      if (!hasValue) return {options, arg + " needs a value", at};
       const std::string& layout = args[++i];
       if (layout != "packed" && layout != "cells") return {options, "--layout takes packed or cells, not \"" + layout + "\"", at};
       options.outputs.layout.packed = layout == "packed";
       layoutGiven = true;
     } else if (arg == "--padding" || arg == "--spacing" || arg == "--page-size") {
-      if (!hasValue) return {options, arg + " needs a value", at};
       if (std::string error = ParseBoxOption(arg, args[++i], options.outputs.layout.boxes); !error.empty()) {
         return {options, error, at};
       }
       boxOptions.push_back(arg);
     } else if (arg == "--chars" || arg == "--chars-file") {
-      if (!hasValue) return {options, arg + " needs a value", at};
       if (args[i + 1].empty()) return {options, arg == "--chars" ? "--chars needs ranges" : "--chars-file needs a file name", at};
       options.characters.push_back({arg == "--chars-file", args[++i]});
     } else if (std::optional<std::string> effect = ParseEffectOption(args, i, options.outputs.effects)) {
@@ -211,7 +231,6 @@ ParsedOptions ParseBakeOptions(const std::vector<std::string>& args) {
         if (candidate.flag == arg) option = &candidate;
       }
       if (option == nullptr) return {options, "unknown option " + arg, at};
-      if (!hasValue) return {options, arg + " needs a value", at};
       if (std::string error = ParseNumber(*option, args[++i], options); !error.empty()) return {options, error, at};
     } else {
       positional.push_back(arg);

@@ -4,7 +4,9 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vantor::bake {
@@ -45,6 +47,29 @@ struct ParsedOptions {
   /// The index of the argument the error is about; npos when it is about the whole line.
   std::size_t errorAt = std::string::npos;
 };
+
+/// What an option is given with, as a bake file's key holds it.
+enum class OptionValue {
+  Flag,    ///< nothing: a key of true gives the option, false leaves it out
+  Number,  ///< a whole number
+  Value,   ///< a text or a whole number
+  Path,    ///< a text naming a file, relative to the bake file's folder
+  Values,  ///< a value, or a list of them: the option once for each
+  Paths,   ///< a path, or a list of them
+};
+
+/// One option of a bake: its flag (empty for the params file, given without one) and
+/// what follows it. Its bake-file key is the flag without its dashes, "output" for -o
+/// and "params" for the params file.
+struct BakeOption {
+  std::string_view flag;
+  OptionValue value;
+
+  std::string_view Key() const { return flag.empty() ? "params" : flag == "-o" ? "output" : flag.substr(2); }
+};
+
+/// Every option a bake takes, in the order bake-file keys are listed; ParseBakeOptions reads these.
+std::span<const BakeOption> BakeOptionList();
 
 /// Reads the arguments after the program name; numbers outside what the dialog can set are refused.
 ParsedOptions ParseBakeOptions(const std::vector<std::string>& args);

@@ -1,5 +1,7 @@
 #include "EffectOptions.h"
 
+#include "NumberList.h"
+
 #include <charconv>
 #include <string_view>
 
@@ -7,19 +9,9 @@ namespace vantor::bake {
 
 namespace {
 
-// Whole numbers split at commas, each from `min` to `max`; empty when the text is not `count` of them.
+// Exactly `count` whole numbers split at commas, each from `min` to `max`; empty otherwise.
 std::vector<int> Numbers(std::string_view text, std::size_t count, int min, int max) {
-  std::vector<int> values;
-  for (std::size_t start = 0; start <= text.size();) {
-    std::size_t comma = text.find(',', start);
-    if (comma == std::string_view::npos) comma = text.size();
-    int value = 0;
-    const char* end = text.data() + comma;
-    const auto [ptr, error] = std::from_chars(text.data() + start, end, value);
-    if (comma == start || error != std::errc() || ptr != end || value < min || value > max) return {};
-    values.push_back(value);
-    start = comma + 1;
-  }
+  std::vector<int> values = NumberList(text, ',', count, min, max);
   return values.size() == count ? values : std::vector<int>{};
 }
 
@@ -84,7 +76,7 @@ std::string CheckEffectOptions(const BakeOptions& options) {
 }
 
 const char* EffectUsage() {
-  return "Effects (with --format fnt, fnt-xml or fnt-binary and the packed layout):\n"
+  return "Effects (with --format fnt, fnt-xml or fnt-binary):\n"
          "  --outline N  Stroke each glyph's outline outward by N pixels (1..16), round-joined,\n"
          "              drawn under the glyph.\n"
          "  --shadow DX,DY  Draw a copy of the glyph (and its outline) under it, moved DX right and\n"
@@ -92,9 +84,9 @@ const char* EffectUsage() {
          "  --colour C, --outline-colour C, --shadow-colour C  Colours as R,G,B (each 0..255) or\n"
          "              #RRGGBB: white glyph, black outline, black shadow at half opacity by default.\n"
          "              With any of these the pages hold colour (RGBA, not premultiplied): glyph\n"
-         "              over outline over shadow; each box grows to hold them, offsets keep the\n"
-         "              glyph where it stood. They need a descriptor format with packed boxes, and\n"
-         "              do not go with --sdf (a shader draws outlines from the field).\n";
+         "              over outline over shadow; each box (or cell, with --layout cells) grows to\n"
+         "              hold them, offsets keep the glyph where it stood. They need a descriptor\n"
+         "              format, and do not go with --sdf (a shader draws outlines from the field).\n";
 }
 
 }  // namespace vantor::bake

@@ -18,7 +18,7 @@ namespace vantor::bake {
 std::optional<std::string> ParseEffectOption(const std::vector<std::string>& args, std::size_t& i, Effects& effects);
 
 /// Why the effects of `options` cannot be baked as asked (a blur or colour without its
-/// effect, --sdf, --format params, --layout cells); empty when they can or there are none.
+/// effect, --sdf, --format params); empty when they can or there are none.
 std::string CheckEffectOptions(const BakeOptions& options);
 
 /// The lines --help prints for the effect options.
