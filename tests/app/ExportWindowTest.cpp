@@ -172,6 +172,8 @@ class ExportWindowTest : public QObject {
                                               << QStringList{"--outline", "2", "--shadow", "3,-1", "--shadow-blur", "1",
                                                              "--colour", "#FFFF00", "--outline-colour", "#0000FF",
                                                              "--shadow-colour", "#102030"};
+    QTest::newRow("outlined cells, binary") << "0x20-0x7E, 0x410-0x44F" << 2 << "fnt-binary" << true << 0 << 0
+                                            << QStringList{"--outline", "1", "--outline-colour", "#FF0000"};
     QTest::newRow("fallback face") << "0x41-0x5A, 0x1D400-0x1D433" << 0 << "fnt" << false << 0 << 0
                                    << QStringList{"--fallback", "DejaVu Math TeX Gyre"};
   }
