@@ -12,13 +12,13 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 export XDG_DATA_HOME=$work/data  # LÖVE's save folder, away from the user's
 text="AVATAR Wąż ÀÍ fi To,"
-cp -r "$here/love-sample" "$work/game"
+cp -r "$here/love" "$work/game"
 "$bake" --font "DejaVu Sans" --height 24 --chars 0x20-0x17F --format fnt --page-size 128 --padding 1 --spacing 2 \
   -o "$work/game/font" 2>/dev/null
 for scale in 1 2 3; do
   width=$((12 + 300 * scale))
   height=$((16 + 32 * scale))
-  SDL_AUDIODRIVER=dummy timeout 60 love "$work/game" font.fnt "$text" $width $height $scale >"$work/love$scale.pgm"
+  SDL_AUDIODRIVER=dummy timeout 60 love "$work/game" font.fnt "$text" $width $height grey $scale >"$work/love$scale.pgm"
   "$dump" "$work/game/font.fnt" "$text" $width $height $scale >"$work/sample$scale.pgm"
   /usr/bin/python3 - "$work/love$scale.pgm" "$work/sample$scale.pgm" $scale <<'PY'
 import sys

@@ -1,17 +1,20 @@
 -- Loads the BMFont descriptor named by the first argument (in the game's folder,
 -- with its pages), sets the text of the second argument at (4, 8) in white on an opaque black canvas of the
 -- third and fourth (width, height), and writes the canvas's red channel to stdout as a binary PGM, or with a
--- fifth argument "rgb" its colours as a binary PPM; then quits.
+-- fifth argument "rgb" its colours as a binary PPM; then quits. A sixth argument
+-- magnifies the text by that factor, with linear filtering.
 function love.load(args)
   local descriptor, text, width, height = args[1], args[2], tonumber(args[3]), tonumber(args[4])
   local colour = args[5] == "rgb"
+  local scale = tonumber(args[6]) or 1
   local font = love.graphics.newFont(descriptor)
+  font:setFilter("linear", "linear")
   local canvas = love.graphics.newCanvas(width, height)
   love.graphics.setCanvas(canvas)
   love.graphics.clear(0, 0, 0, 1)
   love.graphics.setColor(1, 1, 1, 1)
   love.graphics.setFont(font)
-  love.graphics.print(text, 4, 8)
+  love.graphics.print(text, 4, 8, 0, scale, scale)
   love.graphics.setCanvas()
   local image = canvas:newImageData()
   local rows = {}
