@@ -165,6 +165,8 @@ void CExportWnd::BuildControls() {
   pageLayout->addWidget(spacingBox, 2, 1);
   pageLayout->addWidget(PlainLabel(Translated("Largest page:"), pages), 3, 0);
   pageLayout->addWidget(pageSizeList, 3, 1);
+  cropBox = new QCheckBox(Translated("Crop pages to their boxes (no power of two)"), pages);
+  pageLayout->addWidget(cropBox, 4, 0, 1, 2);
   layout->addWidget(pages);
 
   auto* bottom = new QHBoxLayout;
@@ -209,6 +211,7 @@ void CExportWnd::BuildControls() {
   for (QSpinBox* box : {spreadBox, paddingBox, spacingBox}) connect(box, &QSpinBox::valueChanged, this, &CExportWnd::Changed);
   connect(layoutList, &QComboBox::currentIndexChanged, this, &CExportWnd::Changed);
   connect(pageSizeList, &QComboBox::currentIndexChanged, this, &CExportWnd::Changed);
+  connect(cropBox, &QCheckBox::toggled, this, &CExportWnd::Changed);
   connect(cancelButton, &QPushButton::clicked, this, &CExportWnd::OnCancel);
   connect(saveButton, &QPushButton::clicked, this, &CExportWnd::OnSave);
   connect(bakeFileButton, &QPushButton::clicked, this, &CExportWnd::OnSaveBakeFile);
@@ -306,6 +309,7 @@ std::optional<ExportRequest> CExportWnd::Request() const {
   rules.spacingX = rules.spacingY = spacingBox->value();
   const int pageSize = kPageSizes[std::max(0, pageSizeList->currentIndex())];
   rules.maxWidth = rules.maxHeight = pageSize;
+  rules.powerOfTwo = !cropBox->isChecked();
   Effects& effects = request.outputs.effects;
   effects.outline = outlineBox->value();
   effects.shadow = shadowBox->isChecked();
@@ -330,7 +334,9 @@ void CExportWnd::Changed() {
   const files::OutputFormat format = files::kDescriptorFormats.at(static_cast<std::size_t>(std::max(0, formatList->currentIndex())));
   enginesLabel->setText(Translated(EnginesReading(format)));
   const bool packed = layoutList->currentIndex() == 0;
-  for (QWidget* control : {static_cast<QWidget*>(paddingBox), static_cast<QWidget*>(spacingBox)}) control->setEnabled(packed);
+  for (QWidget* control : {static_cast<QWidget*>(paddingBox), static_cast<QWidget*>(spacingBox), static_cast<QWidget*>(cropBox)}) {
+    control->setEnabled(packed);
+  }
   for (QSpinBox* box : {shadowXBox, shadowYBox, shadowBlurBox}) box->setEnabled(shadowBox->isChecked());
   // Fallback faces draw Unicode sets only, as in vantor-bake.
   for (QWidget* control : {static_cast<QWidget*>(fallbackFaceList), static_cast<QWidget*>(fallbackList),

@@ -75,6 +75,7 @@ class CExportWnd : public QDialog {
   QSpinBox* paddingBox = nullptr;          ///< pixels around each glyph box
   QSpinBox* spacingBox = nullptr;          ///< pixels between glyph boxes
   QComboBox* pageSizeList = nullptr;       ///< the largest page
+  QCheckBox* cropBox = nullptr;            ///< pages cropped to their boxes, not powers of two
   QProgressBar* progress = nullptr;        ///< runs while a build or save does
   QPushButton* cancelButton = nullptr;     ///< drops the work in flight
   QPushButton* saveButton = nullptr;       ///< the save chooser

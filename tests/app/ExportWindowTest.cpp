@@ -174,6 +174,8 @@ class ExportWindowTest : public QObject {
                                                              "--shadow-colour", "#102030"};
     QTest::newRow("outlined cells, binary") << "0x20-0x7E, 0x410-0x44F" << 2 << "fnt-binary" << true << 0 << 0
                                             << QStringList{"--outline", "1", "--outline-colour", "#FF0000"};
+    QTest::newRow("cropped pages") << "0x20-0x7E, 0x400-0x45F" << 0 << "fnt" << false << 0 << 1
+                                   << QStringList{"--no-pot", "on"};
     QTest::newRow("fallback face") << "0x41-0x5A, 0x1D400-0x1D433" << 0 << "fnt" << false << 0 << 0
                                    << QStringList{"--fallback", "DejaVu Math TeX Gyre"};
   }
@@ -196,6 +198,7 @@ class ExportWindowTest : public QObject {
         window_->shadowXBox->setValue(value.section(QLatin1Char(','), 0, 0).toInt());
         window_->shadowYBox->setValue(value.section(QLatin1Char(','), 1, 1).toInt());
       }
+      if (option == QLatin1String("--no-pot")) window_->cropBox->setChecked(value == QLatin1String("on"));
       if (option == QLatin1String("--shadow-blur")) window_->shadowBlurBox->setValue(value.toInt());
       const int colour = option == QLatin1String("--colour") ? 0 : option == QLatin1String("--outline-colour") ? 1
                        : option == QLatin1String("--shadow-colour") ? 2 : -1;
@@ -222,7 +225,13 @@ class ExportWindowTest : public QObject {
     if (!cells) arguments << "--padding" << QString::number(padding);
     if (!ranges.isEmpty()) arguments << "--chars" << ranges;
     if (spread > 0) arguments << "--sdf" << QString::number(spread);
-    arguments << more;
+    for (qsizetype i = 0; i + 1 < more.size(); i += 2) {
+      if (more[i] == QLatin1String("--no-pot")) {
+        arguments << more[i];  // a flag: its "on" is the window's
+      } else {
+        arguments << more[i] << more[i + 1];
+      }
+    }
     QProcess bake;
     bake.start(QStringLiteral("./vantor-bake"), arguments);
     QVERIFY(bake.waitForFinished(60000));
