@@ -203,12 +203,11 @@ double SizedFace::PixelsPerUnitX() const {
 void SizedFace::SetFieldSpread(int spread) {
   if (spread == style_.fieldSpread) return;
   style_.fieldSpread = spread;
-  for (std::optional<RenderedGlyph>& kept : glyphs_) kept.reset();
-  codePointGlyphs_.clear();
+  rendered_.clear();
   keptBytes_ = 0;
 }
 
-const RenderedGlyph& SizedFace::Glyph(std::uint8_t byte) { return Keep(glyphs_[byte], glyphIndex_[byte]); }
+const RenderedGlyph& SizedFace::Glyph(std::uint8_t byte) { return Keep(rendered_[glyphIndex_[byte]], glyphIndex_[byte]); }
 
 FT_UInt SizedFace::CodePointIndex(char32_t codePoint) {
   // Code points are looked up in the face's Unicode map, whichever map a
@@ -223,9 +222,8 @@ FT_UInt SizedFace::CodePointIndex(char32_t codePoint) {
 bool SizedFace::HasCodePoint(char32_t codePoint) { return CodePointIndex(codePoint) != 0; }
 
 const RenderedGlyph& SizedFace::CodePointGlyph(char32_t codePoint) {
-  std::optional<RenderedGlyph>& kept = codePointGlyphs_[codePoint];
-  if (kept) return *kept;
-  return Keep(kept, CodePointIndex(codePoint));
+  const FT_UInt index = CodePointIndex(codePoint);
+  return Keep(rendered_[index], index);
 }
 
 const RenderedGlyph& SizedFace::Keep(std::optional<RenderedGlyph>& kept, FT_UInt index) {

@@ -119,6 +119,8 @@ class SizedFace {
   // A new size of `face`, active and set to emX × emY (26.6 pixels); null when FreeType refuses.
   static FreeTypeSizePtr NewSize(FT_Face face, FT_F26Dot6 emX, FT_F26Dot6 emY);
   void RenderAhead(const std::vector<Pending>& pending);
+  /// The slots of `indices` not rendered yet, each once.
+  std::vector<Pending> PendingOf(const std::vector<FT_UInt>& indices);
   FT_UInt CodePointIndex(char32_t codePoint);
   void MapCharacters(const CharsetMapping& mapping);
 
@@ -131,8 +133,9 @@ class SizedFace {
   int overhang_ = 0;
   std::array<FT_UInt, 256> glyphIndex_{};
   std::array<std::int32_t, 256> codePoints_{};
-  std::array<std::optional<RenderedGlyph>, 256> glyphs_;
-  std::unordered_map<char32_t, std::optional<RenderedGlyph>> codePointGlyphs_;
+  // Rendered glyphs by glyph index: a byte of the 8-bit set and a code point
+  // naming the same glyph share one rendering. Nodes stay put as the map grows.
+  std::unordered_map<FT_UInt, std::optional<RenderedGlyph>> rendered_;
   std::size_t keptBytes_ = 0;
   RenderedGlyph scratch_;  // a character rendered beyond the memory budget
 };

@@ -9,26 +9,32 @@
 #include <algorithm>
 #include <atomic>
 #include <future>
+#include <unordered_set>
 
 namespace vantor::platform {
 
 void SizedFace::RenderAhead(const std::vector<std::uint8_t>& bytes) {
-  std::vector<Pending> pending;
-  for (const std::uint8_t byte : bytes) {
-    if (!glyphs_[byte]) pending.emplace_back(&glyphs_[byte], glyphIndex_[byte]);
-  }
-  RenderAhead(pending);
+  std::vector<FT_UInt> indices;
+  indices.reserve(bytes.size());
+  for (const std::uint8_t byte : bytes) indices.push_back(glyphIndex_[byte]);
+  RenderAhead(PendingOf(indices));
 }
 
 void SizedFace::RenderAhead(const std::vector<char32_t>& codePoints) {
+  std::vector<FT_UInt> indices;
+  indices.reserve(codePoints.size());
+  for (const char32_t codePoint : codePoints) indices.push_back(CodePointIndex(codePoint));
+  RenderAhead(PendingOf(indices));
+}
+
+std::vector<SizedFace::Pending> SizedFace::PendingOf(const std::vector<FT_UInt>& indices) {
   std::vector<Pending> pending;
-  for (const char32_t codePoint : codePoints) {
-    const FT_UInt index = CodePointIndex(codePoint);
-    // Map nodes stay where they are as the map grows, so the slots can be filled later.
-    std::optional<RenderedGlyph>& slot = codePointGlyphs_[codePoint];
-    if (!slot) pending.emplace_back(&slot, index);
+  std::unordered_set<FT_UInt> queued;
+  for (const FT_UInt index : indices) {
+    std::optional<RenderedGlyph>& slot = rendered_[index];
+    if (!slot && queued.insert(index).second) pending.emplace_back(&slot, index);
   }
-  RenderAhead(pending);
+  return pending;
 }
 
 void SizedFace::RenderAhead(const std::vector<Pending>& pending) {
@@ -36,26 +42,25 @@ void SizedFace::RenderAhead(const std::vector<Pending>& pending) {
   const FreeTypeSizePtr twinSize = twin ? NewSize(twin->Face(), emX_, emY_) : nullptr;
   // In batches, so no more is rendered than the memory budget keeps: the rest
   // renders when asked for, as without rendering ahead.
-  constexpr std::size_t kBatch = 64;
+  constexpr std::size_t kBatch = 128;
   for (std::size_t start = 0; start < pending.size() && keptBytes_ < kKeptCoverageBudget && !StopAsked(); start += kBatch) {
     const std::size_t end = std::min(pending.size(), start + kBatch);
-    // The twin takes the second half of the batch; without one this thread renders all.
-    const std::size_t half = twinSize ? start + (end - start) / 2 : end;
-    std::future<std::vector<RenderedGlyph>> theirs;
-    if (half < end) {
-      theirs = std::async(std::launch::async, [&, half, end, stop = ThreadStopFlag()] {
+    std::vector<RenderedGlyph> rendered(end - start);
+    // Both threads take the next character not taken yet, so neither waits on
+    // the other's harder characters, nor on a second thread the machine runs late.
+    std::atomic<std::size_t> next{start};
+    std::future<void> theirs;
+    if (twinSize && end - start > 1) {
+      theirs = std::async(std::launch::async, [&, end, stop = ThreadStopFlag()] {
         const StopScope scope(stop);  // the twin's thread stops with this one
-        std::vector<RenderedGlyph> rendered;
-        for (std::size_t i = half; i < end; ++i) {
-          rendered.push_back(Render(twin->Face(), twinSize.get(), style_, pending[i].second));
+        for (std::size_t i = next++; i < end; i = next++) {
+          rendered[i - start] = Render(twin->Face(), twinSize.get(), style_, pending[i].second);
         }
-        return rendered;
       });
     }
-    for (std::size_t i = start; i < half; ++i) KeepIfRoom(*pending[i].first, Render(pending[i].second));
-    if (!theirs.valid()) continue;
-    std::vector<RenderedGlyph> rendered = theirs.get();
-    for (std::size_t i = half; i < end; ++i) KeepIfRoom(*pending[i].first, std::move(rendered[i - half]));
+    for (std::size_t i = next++; i < end; i = next++) rendered[i - start] = Render(pending[i].second);
+    if (theirs.valid()) theirs.get();
+    for (std::size_t i = start; i < end; ++i) KeepIfRoom(*pending[i].first, std::move(rendered[i - start]));
   }
 }
 

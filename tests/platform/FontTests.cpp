@@ -161,5 +161,19 @@ TEST_F(SynthesisTest, RenderingAheadGivesTheSameCharacters) {
   }
 }
 
+// The 8-bit set and a Unicode set render each glyph once between them: a byte
+// and the code point it stands for give the very same rendering.
+TEST_F(SynthesisTest, ABytesGlyphAndItsCodePointsAreOneRendering) {
+  const auto face = Make(Description("DejaVu Sans", 24), false, false);
+  ASSERT_TRUE(face);
+  face->SetFieldSpread(4);
+  face->RenderAhead(std::vector<std::uint8_t>{'A', 0xE9});
+  EXPECT_EQ(&face->Glyph('A'), &face->CodePointGlyph(U'A'));
+  EXPECT_EQ(&face->Glyph(0xE9), &face->CodePointGlyph(U'\u00E9'));
+  face->RenderAhead(std::vector<char32_t>{U'B'});
+  EXPECT_EQ(&face->CodePointGlyph(U'B'), &face->Glyph('B'));
+  EXPECT_NE(&face->Glyph('A'), &face->Glyph('B'));
+}
+
 }  // namespace
 }  // namespace vantor::platform
