@@ -405,7 +405,7 @@ void CExportWnd::BuildFinished(std::shared_ptr<BuiltFont> built) {
 void CExportWnd::ShowCounts() {
   if (!built_) return;
   if (!built_->refused.empty()) {
-    countLabel->setText(QString::fromStdString(built_->refused));
+    countLabel->setText(Translated(built_->refused.c_str()));
     missingButton->setEnabled(false);
     return;
   }
@@ -488,7 +488,7 @@ void CExportWnd::ContinueSave() {
   pendingBase_.reset();
   if (!built_ || !builtRequest_) return;
   if (!built_->refused.empty()) {
-    windowSystem_.ShowMessage(this, QString::fromStdString(built_->refused), windowTitle(), MessageIcon::Stop);
+    windowSystem_.ShowMessage(this, Translated(built_->refused.c_str()), windowTitle(), MessageIcon::Stop);
     return;
   }
   const files::OutputChoice outputs = builtRequest_->outputs;
