@@ -2,6 +2,7 @@
 
 #include "app/CPageView.h"
 #include "app/CSampleView.h"
+#include "app/ExportWidgets.h"
 #include "app/ViewBackground.h"
 #include "app/Translation.h"
 #include "app/WindowSystem.h"
@@ -49,20 +50,6 @@ constexpr std::size_t kMissingListed = 200;
 
 std::string LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
 QString DisplayPath(const std::string& path) { return QFile::decodeName(path.c_str()); }
-
-QLabel* PlainLabel(const QString& text, QWidget* parent) {
-  auto* label = new QLabel(text, parent);
-  // Texts come from language files: never read them as markup.
-  label->setTextFormat(Qt::PlainText);
-  return label;
-}
-
-QSpinBox* SpinBox(int minimum, int maximum, int value, QWidget* parent) {
-  auto* box = new QSpinBox(parent);
-  box->setRange(minimum, maximum);
-  box->setValue(value);
-  return box;
-}
 
 QString CodePointLine(char32_t codePoint) {
   const QString hex = QStringLiteral("U+%1").arg(static_cast<unsigned>(codePoint), 4, 16, QLatin1Char('0')).toUpper();

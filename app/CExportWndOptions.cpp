@@ -3,6 +3,7 @@
 #include "app/CExportWnd.h"
 
 #include "app/CSampleView.h"
+#include "app/ExportWidgets.h"
 #include "app/Translation.h"
 #include "app/WindowSystem.h"
 #include "files/export/SampleImage.h"
@@ -40,19 +41,6 @@ constexpr int kGapShare = 3;
 constexpr int kMaxSampleCharacters = 2000;
 constexpr const char* kColourNames[3] = {"Glyph colour...", "Outline colour...", "Shadow colour..."};
 
-QSpinBox* Spin(int minimum, int maximum, int value, QWidget* parent) {
-  auto* box = new QSpinBox(parent);
-  box->setRange(minimum, maximum);
-  box->setValue(value);
-  return box;
-}
-
-QLabel* Plain(const QString& text, QWidget* parent) {
-  auto* label = new QLabel(text, parent);
-  label->setTextFormat(Qt::PlainText);
-  return label;
-}
-
 QColor ColourOf(std::uint32_t rgb) { return QColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF); }
 
 }  // namespace
@@ -60,17 +48,17 @@ QColor ColourOf(std::uint32_t rgb) { return QColor((rgb >> 16) & 0xFF, (rgb >> 8
 QWidget* CExportWnd::BuildEffectsGroup() {
   auto* group = new QGroupBox(Translated("Outline and shadow"), this);
   auto* grid = new QGridLayout(group);
-  outlineBox = Spin(0, Effects::kMaxOutline, 0, group);
+  outlineBox = SpinBox(0, Effects::kMaxOutline, 0, group);
   shadowBox = new QCheckBox(Translated("Shadow, offset:"), group);
-  shadowXBox = Spin(-Effects::kMaxShadowOffset, Effects::kMaxShadowOffset, 2, group);
-  shadowYBox = Spin(-Effects::kMaxShadowOffset, Effects::kMaxShadowOffset, 2, group);
-  shadowBlurBox = Spin(0, Effects::kMaxShadowBlur, 0, group);
-  grid->addWidget(Plain(Translated("Outline width:"), group), 0, 0);
+  shadowXBox = SpinBox(-Effects::kMaxShadowOffset, Effects::kMaxShadowOffset, 2, group);
+  shadowYBox = SpinBox(-Effects::kMaxShadowOffset, Effects::kMaxShadowOffset, 2, group);
+  shadowBlurBox = SpinBox(0, Effects::kMaxShadowBlur, 0, group);
+  grid->addWidget(PlainLabel(Translated("Outline width:"), group), 0, 0);
   grid->addWidget(outlineBox, 0, 1);
   grid->addWidget(shadowBox, 1, 0);
   grid->addWidget(shadowXBox, 1, 1);
   grid->addWidget(shadowYBox, 1, 2);
-  grid->addWidget(Plain(Translated("Shadow blur:"), group), 2, 0);
+  grid->addWidget(PlainLabel(Translated("Shadow blur:"), group), 2, 0);
   grid->addWidget(shadowBlurBox, 2, 1);
   auto* colours = new QHBoxLayout;
   for (int which = 0; which < 3; ++which) {
@@ -104,7 +92,7 @@ void CExportWnd::SetColour(int which, std::uint32_t rgb) {
 QWidget* CExportWnd::BuildFallbackGroup() {
   auto* group = new QGroupBox(Translated("Fallback faces"), this);
   auto* layout = new QVBoxLayout(group);
-  layout->addWidget(Plain(Translated("Characters the face lacks come from the first of these that has them."), group));
+  layout->addWidget(PlainLabel(Translated("Characters the face lacks come from the first of these that has them."), group));
   auto* adding = new QHBoxLayout;
   fallbackFaceList = new QComboBox(group);
   fallbackFaceList->setEditable(true);
@@ -121,7 +109,7 @@ QWidget* CExportWnd::BuildFallbackGroup() {
   buttons->addWidget(removeFallbackButton);
   buttons->addWidget(addFontFileButton);
   layout->addLayout(buttons);
-  fontFilesLabel = Plain({}, group);
+  fontFilesLabel = PlainLabel({}, group);
   fontFilesLabel->setWordWrap(true);
   layout->addWidget(fontFilesLabel);
   for (QPushButton* button : {addFallbackButton, removeFallbackButton, addFontFileButton}) button->setAutoDefault(false);
@@ -183,7 +171,7 @@ QWidget* CExportWnd::BuildSampleView() {
   for (int scale = 1; scale <= files::SampleLook::kMaxScale; ++scale) scaleList->addItem(QStringLiteral("%1x").arg(scale));
   sampleBackgroundList = new QComboBox(group);
   sampleBackgroundList->addItems({Translated("Dark"), Translated("Checkerboard")});
-  options->addWidget(Plain(Translated("Scale:"), group));
+  options->addWidget(PlainLabel(Translated("Scale:"), group));
   options->addWidget(scaleList);
   options->addWidget(sampleBackgroundList);
   options->addStretch(1);

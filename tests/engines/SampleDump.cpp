@@ -4,14 +4,13 @@
 //   sample_dump FONT.fnt TEXT WIDTH HEIGHT SCALE > sample.pgm
 #include "files/export/SampleImage.h"
 #include "files/export/SampleLayout.h"
+#include "tests/files/TextDescriptor.h"
 
 #include <spng.h>
 
 #include <cstdio>
 #include <fstream>
-#include <map>
 #include <memory>
-#include <sstream>
 #include <string>
 
 namespace {
@@ -36,50 +35,17 @@ std::shared_ptr<const ColourImage> ReadPng(const std::string& path) {
   return image;
 }
 
-// The fields of KEY=VALUE words; a quoted value keeps its quotes off.
-std::map<std::string, std::string> Fields(std::istringstream& words) {
-  std::map<std::string, std::string> fields;
-  for (std::string word; words >> word;) {
-    const std::size_t equals = word.find('=');
-    if (equals == std::string::npos) continue;
-    std::string value = word.substr(equals + 1);
-    if (value.size() >= 2 && value.front() == '"') value = value.substr(1, value.size() - 2);
-    fields[word.substr(0, equals)] = value;
-  }
-  return fields;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
   if (argc != 6) return 2;
   const std::string descriptor = argv[1];
   const std::string folder = descriptor.substr(0, descriptor.find_last_of('/') + 1);
-  files::BitmapFontDescription font;
-  std::vector<std::shared_ptr<const ColourImage>> pages;
   std::ifstream lines(descriptor);
-  for (std::string line; std::getline(lines, line);) {
-    std::istringstream words(line);
-    std::string tag;
-    words >> tag;
-    if (tag == "info") continue;  // the face name may hold spaces
-    std::map<std::string, std::string> f = Fields(words);
-    const auto number = [&f](const char* key) { return std::stoi(f.at(key)); };
-    if (tag == "common") font.lineHeight = number("lineHeight");
-    if (tag == "page") {
-      pages.resize(std::max<std::size_t>(pages.size(), static_cast<std::size_t>(number("id")) + 1));
-      pages[static_cast<std::size_t>(number("id"))] = ReadPng(folder + f.at("file"));
-    }
-    if (tag == "char") {
-      font.chars.push_back({static_cast<std::uint32_t>(number("id")), number("x"), number("y"), number("width"),
-                            number("height"), number("xoffset"), number("yoffset"), number("xadvance"), number("page"),
-                            number("chnl")});
-    }
-    if (tag == "kerning") {
-      font.kernings.push_back({static_cast<std::uint32_t>(number("first")), static_cast<std::uint32_t>(number("second")),
-                               number("amount")});
-    }
-  }
+  std::vector<std::string> pageFiles;
+  const files::BitmapFontDescription font = files::test::ReadTextDescriptor(lines, &pageFiles);
+  std::vector<std::shared_ptr<const ColourImage>> pages;
+  for (const std::string& file : pageFiles) pages.push_back(ReadPng(folder + file));
   std::u32string text;
   for (const char* p = argv[2]; *p != 0;) {  // UTF-8 to code points, for the test's own texts
     const auto byte = static_cast<unsigned char>(*p);

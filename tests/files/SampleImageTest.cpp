@@ -1,5 +1,6 @@
 #include "TestFiles.h"
 #include "TestFonts.h"
+#include "TextDescriptor.h"
 #include "files/export/BakeOutputs.h"
 #include "files/export/DescribeFont.h"
 #include "files/export/PageImages.h"
@@ -19,29 +20,18 @@ namespace {
 using test::ReadFile;
 using test::TempDir;
 
-// The fields of a written text descriptor, read here on their own rather than
-// through the code under test.
+// A written descriptor's characters by id and its pairs, read by the tests' own reader.
 struct WrittenFont {
-  std::map<char32_t, std::map<std::string, int>> chars;
+  std::map<char32_t, BitmapFontChar> chars;
   std::map<std::pair<char32_t, char32_t>, int> kernings;
 };
 
 WrittenFont ReadWritten(const std::string& text) {
-  WrittenFont font;
   std::istringstream lines(text);
-  for (std::string line; std::getline(lines, line);) {
-    std::istringstream words(line);
-    std::string tag;
-    words >> tag;
-    if (tag != "char" && tag != "kerning") continue;
-    std::map<std::string, int> values;
-    for (std::string field; words >> field;) {
-      const std::size_t equals = field.find('=');
-      values[field.substr(0, equals)] = std::stoi(field.substr(equals + 1));
-    }
-    if (tag == "char") font.chars[static_cast<char32_t>(values["id"])] = values;
-    else font.kernings[{static_cast<char32_t>(values["first"]), static_cast<char32_t>(values["second"])}] = values["amount"];
-  }
+  const BitmapFontDescription read = test::ReadTextDescriptor(lines);
+  WrittenFont font;
+  for (const BitmapFontChar& c : read.chars) font.chars[static_cast<char32_t>(c.id)] = c;
+  for (const BitmapFontKerning& k : read.kernings) font.kernings[{k.first, k.second}] = k.amount;
   return font;
 }
 
@@ -93,14 +83,14 @@ std::vector<Box> ExpectedBoxes(const WrittenFont& font, const std::vector<std::s
   char32_t before = 0;
   for (const char32_t code : line) {
     if (before != 0 && font.kernings.count({before, code}) > 0) pen += font.kernings.at({before, code});
-    const std::map<std::string, int>& c = font.chars.at(code);
-    const int left = pen + c.at("xoffset");
-    const int top = c.at("yoffset");
-    Box box{left, top, left + c.at("width"), top + c.at("height"), false, 0, 0};
-    const ColourImage& page = *pages.at(static_cast<std::size_t>(c.at("page")));
-    for (int x = 0; x < c.at("width"); ++x) {
-      for (int y = 0; y < c.at("height"); ++y) {
-        const std::size_t at = (static_cast<std::size_t>(c.at("y") + y) * page.width + c.at("x") + x) * 4 + 3;
+    const BitmapFontChar& c = font.chars.at(code);
+    const int left = pen + c.xoffset;
+    const int top = c.yoffset;
+    Box box{left, top, left + c.width, top + c.height, false, 0, 0};
+    const ColourImage& page = *pages.at(static_cast<std::size_t>(c.page));
+    for (int x = 0; x < c.width; ++x) {
+      for (int y = 0; y < c.height; ++y) {
+        const std::size_t at = (static_cast<std::size_t>(c.y + y) * page.width + c.x + x) * 4 + 3;
         if (page.rgba[at] == 0) continue;
         if (!box.inked) box.firstInk = left + x;
         box.inked = true;
@@ -109,7 +99,7 @@ std::vector<Box> ExpectedBoxes(const WrittenFont& font, const std::vector<std::s
       }
     }
     boxes.push_back(box);
-    pen += c.at("xadvance");
+    pen += c.xadvance;
     before = code;
   }
   return boxes;
