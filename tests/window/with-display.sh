@@ -22,7 +22,7 @@ cleanup() {
   # socket late and could take the socket of the next run's server with it.
   kill "$xvfb" 2>/dev/null || true
   wait "$xvfb" 2>/dev/null || true
-  rm -f "$displayFile"
+  rm -f "$displayFile" "${wmLog:-}"
 }
 trap cleanup EXIT
 for _ in $(seq 1 100); do
@@ -33,13 +33,24 @@ done
 export DISPLAY=":$(head -n 1 "$displayFile")"
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 
-openbox --sm-disable >/dev/null 2>&1 &
-wm=$!
-# The window manager is there once it has named itself on the root window.
-for _ in $(seq 1 100); do
+# The window manager is there once it has named itself on the root window. On a
+# loaded machine it can take seconds; one that ended before naming itself is
+# started again.
+wmLog=$(mktemp)
+start_wm() {
+  openbox --sm-disable >/dev/null 2>>"$wmLog" &
+  wm=$!
+}
+start_wm
+for _ in $(seq 1 300); do
   wmctrl -m >/dev/null 2>&1 && break
+  kill -0 "$wm" 2>/dev/null || start_wm
   sleep 0.1
 done
-wmctrl -m >/dev/null 2>&1 || { echo "with-display: the window manager did not start" >&2; exit 1; }
+if ! wmctrl -m >/dev/null 2>&1; then
+  echo "with-display: the window manager did not start: $(tail -n 3 "$wmLog")" >&2
+  exit 1
+fi
+rm -f "$wmLog"
 
 "$@"
