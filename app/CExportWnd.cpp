@@ -426,11 +426,13 @@ void CExportWnd::OnCancel() {
 }
 
 void CExportWnd::OnSave() {
-  if (!Request()) {
+  // Read once: a large set of ranges takes a moment to read.
+  const std::optional<ExportRequest> asked = Request();
+  if (!asked) {
     windowSystem_.Beep();
     return;
   }
-  const files::OutputFormat format = *Request()->outputs.descriptor;
+  const files::OutputFormat format = *asked->outputs.descriptor;
   QSettings settings;
   const FileRequest request{Translated(files::NamesOf(format).chooserLabel.data()), QStringLiteral("fnt"), {},
                             settings.value(QLatin1String(kLastSaveKey)).toString()};
@@ -439,7 +441,7 @@ void CExportWnd::OnSave() {
   settings.setValue(QLatin1String(kLastSaveKey), choice->path);
   pendingBase_ = files::BaseOf(LocalPath(choice->path));
   // A build in flight (or none yet, after Cancel) is finished first; then the save goes on.
-  if (!built_ && !busy_) StartBuild(*Request());
+  if (!built_ && !busy_) StartBuild(*asked);
   if (built_) ContinueSave();
 }
 
