@@ -75,14 +75,15 @@ BuiltFont BuildUntilStopped(const ExportRequest& request) {
     }
   }
   if (!request.fallbacks.empty()) {
-    // As vantor-bake refuses them: the 8-bit set and effects are drawn from the face alone.
-    if (request.codePoints.empty()) {
-      built.refused = "Fallback faces need Unicode characters: the 8-bit set is drawn from the face alone";
-      return built;
-    }
-    if (request.outputs.effects != Effects{}) {
-      built.refused = "Fallback faces do not go with outlines, shadows or colours yet: effects are drawn from the face alone";
-      return built;
+    switch (files::RefusedFallbacks(request.outputs, !request.codePoints.empty())) {
+      case files::FallbackRefusal::EightBitSet:
+        built.refused = "Fallback faces need Unicode characters: the 8-bit set is drawn from the face alone";
+        return built;
+      case files::FallbackRefusal::Effects:
+        built.refused = "Fallback faces do not go with outlines, shadows or colours yet: effects are drawn from the face alone";
+        return built;
+      case files::FallbackRefusal::Params:  // the window writes descriptors only
+      case files::FallbackRefusal::None: break;
     }
     engine.SetFallbacks(request.fallbacks);
   }

@@ -51,6 +51,15 @@ struct OutputChoice {
 /// params pair or distance field, `distanceField`, beside them); empty when it can or has none.
 std::string RefusedEffects(const OutputChoice& choice, bool distanceField);
 
+/// What keeps fallback faces from drawing a bake of `choice`: each door words it in its own terms.
+enum class FallbackRefusal {
+  None,
+  EightBitSet,  ///< the 8-bit set is drawn from the face alone (`unicodeSet` false)
+  Effects,      ///< effects are drawn from the face alone, for now
+  Params,       ///< a params file holds one face
+};
+FallbackRefusal RefusedFallbacks(const OutputChoice& choice, bool unicodeSet);
+
 /// Where the outputs of a bake into one base go.
 struct OutputPaths {
   std::string texture;             ///< BASE.tga; empty without the params pair

@@ -63,6 +63,13 @@ std::string RefusedEffects(const OutputChoice& choice, bool distanceField) {
   return {};
 }
 
+FallbackRefusal RefusedFallbacks(const OutputChoice& choice, bool unicodeSet) {
+  if (choice.effects != Effects{}) return FallbackRefusal::Effects;
+  if (choice.params) return FallbackRefusal::Params;
+  if (!unicodeSet) return FallbackRefusal::EightBitSet;
+  return FallbackRefusal::None;
+}
+
 PlannedFont PlanFont(Fonter& engine, const std::vector<char32_t>& codePoints, const OutputChoice& choice) {
   PlannedFont planned{codePoints.empty() ? TextureFont(engine) : SetFont(engine, codePoints), {}};
   const SetLayout& cells = *planned.font.layout;

@@ -161,6 +161,20 @@ std::string ParseBoxOption(const std::string& flag, const std::string& text, Box
   return {};
 }
 
+// Why --fallback cannot go with the rest of `options`, in the options' own words; empty when it can.
+std::string FallbackConflict(const BakeOptions& options) {
+  if (options.fallbacks.empty()) return {};
+  switch (files::RefusedFallbacks(options.outputs, !options.characters.empty())) {
+    case files::FallbackRefusal::Effects:
+      return "--fallback does not go with --outline, --shadow or colours yet: effects are drawn from the face alone";
+    case files::FallbackRefusal::Params: return "--fallback does not go with --format params: a params file holds one face";
+    case files::FallbackRefusal::EightBitSet:
+      return "--fallback needs --chars or --chars-file: the 8-bit set is drawn from the face alone";
+    case files::FallbackRefusal::None: break;
+  }
+  return {};
+}
+
 }  // namespace
 
 std::span<const BakeOption> BakeOptionList() { return kBakeOptions; }
@@ -261,12 +275,8 @@ ParsedOptions ParseBakeOptions(const std::vector<std::string>& args) {
   } else if (options.outputs.descriptor && !options.base.empty() && !NamesPages(options.base)) {
     return {options, "-o takes a name in UTF-8 without control characters or '\"' for a descriptor: it names its "
                      "pages with it"};
-  } else if (!options.fallbacks.empty() && options.outputs.effects != Effects{}) {
-    return {options, "--fallback does not go with --outline, --shadow or colours yet: effects are drawn from the face alone"};
-  } else if (!options.fallbacks.empty() && options.outputs.params) {
-    return {options, "--fallback does not go with --format params: a params file holds one face"};
-  } else if (!options.fallbacks.empty() && options.characters.empty()) {
-    return {options, "--fallback needs --chars or --chars-file: the 8-bit set is drawn from the face alone"};
+  } else if (std::string conflict = FallbackConflict(options); !conflict.empty()) {
+    return {options, conflict};
   } else if (!options.characters.empty() && options.outputs.params) {
     return {options, options.outputs.descriptor
                          ? "--chars and --chars-file do not go with --format params, which holds the 224 characters of "
