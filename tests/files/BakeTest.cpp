@@ -326,6 +326,8 @@ TEST(VantorBakeCharacters, BadSetsAreRefusedAndWriteNothing) {
       {fnt + std::vector<std::string>{"--fallback", "DejaVu Serif"}, 2, "--fallback needs --chars or --chars-file"},
       {fnt + std::vector<std::string>{"--chars", "65", "--fallback", "DejaVu Serif", "--format", "params"}, 2,
        "--fallback does not go with --format params"},
+      {fnt + std::vector<std::string>{"--chars", "65", "--fallback", "DejaVu Serif", "--outline", "1"}, 2,
+       "--fallback does not go with --outline, --shadow or colours yet"},
       {fnt + std::vector<std::string>{"--chars", "65", "--fallback", ""}, 2, "--fallback takes a face name"},
       {fnt + std::vector<std::string>{"--chars", "65,0x1D400", "--fallback", "No Such Face At All", "--strict"}, 2,
        "warning: no face is named \"No Such Face At All\"; its characters come from"},
